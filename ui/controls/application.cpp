@@ -1,0 +1,43 @@
+#include "application.h"
+
+#include "fonts.h"
+#include "runtimeerror.h"
+
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    // One look on every desktop: the layout's tints and pixel places assume the classic light face.
+    setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    setPalette(style()->standardPalette());
+    loadClassicFonts();
+}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const RuntimeError &error) {
+        reportFatal(error);
+    }
+}
+
+QString Application::fatalMessage(const RuntimeError &error)
+{
+    return QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what()));
+}
+
+void Application::reportFatal(const RuntimeError &error)
+{
+    std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
+    QMessageBox::critical(nullptr, applicationName(), fatalMessage(error));
+    std::fflush(nullptr);
+    // exit() would return into the handler that failed; nothing of it may run on.
+    std::_Exit(1);
+}

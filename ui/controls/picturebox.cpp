@@ -1,0 +1,67 @@
+#include "picturebox.h"
+
+#include "lineitem.h"
+#include "shapeitem.h"
+#include "twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
+}
+
+PictureBox::~PictureBox() = default;
+
+double PictureBox::Width() const
+{
+    return width() * TwipsPerPixel;
+}
+
+double PictureBox::Height() const
+{
+    return height() * TwipsPerPixel;
+}
+
+void PictureBox::Cls()
+{
+    update();
+}
+
+LineItem *PictureBox::addLine()
+{
+    auto *line = new LineItem(this);
+    m_items.emplace_back(line);
+    return line;
+}
+
+ShapeItem *PictureBox::addShape(float width, float height)
+{
+    auto *shape = new ShapeItem(this, width, height);
+    m_items.emplace_back(shape);
+    return shape;
+}
+
+void PictureBox::repaintItem(const SurfaceItem *item, const QRectF &before)
+{
+    // Only what the item covered before and covers now; Qt merges these until the next paint.
+    update(before.united(item->bounds()).toAlignedRect());
+    emit itemChanged(item);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().color(backgroundRole()));
+    const QRectF dirty = event->rect();
+    for (const auto &item : m_items) {
+        if (item->bounds().intersects(dirty)) {
+            item->paint(painter);
+        }
+    }
+}

@@ -1,0 +1,47 @@
+// A drawing surface measured in twips that retains line and shape items and paints them beneath
+// its controls.
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class LineItem;
+class ShapeItem;
+class SurfaceItem;
+
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
+
+    // The outer size in twips.
+    double Width() const;
+    double Height() const;
+
+    // Clears the drawing area to the background colour; the items stay.
+    void Cls();
+
+    // Items are painted in the order they were added, later ones on top.
+    LineItem *addLine();
+    ShapeItem *addShape(float width, float height);
+
+    const std::vector<std::unique_ptr<SurfaceItem>> &items() const { return m_items; }
+
+signals:
+    // An item was moved or restyled; raised once per property assignment.
+    void itemChanged(const SurfaceItem *item);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    friend class SurfaceItem;
+    void repaintItem(const SurfaceItem *item, const QRectF &before);
+
+    std::vector<std::unique_ptr<SurfaceItem>> m_items;
+};

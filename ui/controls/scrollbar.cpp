@@ -1,0 +1,144 @@
+#include "scrollbar.h"
+
+#include "control.h"
+#include "runtimeerror.h"
+
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+void requireInt16(int value)
+{
+    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
+    }
+}
+
+void requireStep(int step)
+{
+    requireInt16(step);
+    if (step < 1) {
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
+    }
+}
+
+} // namespace
+
+ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
+    : QScrollBar(orientation, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    setInvertedControls(false);
+    setRange(m_min, m_max);
+    connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::onValueChanged);
+    connect(this, &QAbstractSlider::sliderPressed, this, [this] { m_valueBeforeDrag = Value(); });
+    connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+        if (Value() != m_valueBeforeDrag) {
+            emit Change();
+        }
+    });
+}
+
+int ScrollBar::Value() const
+{
+    return direction() * value();
+}
+
+void ScrollBar::assignMin(int min)
+{
+    requireInt16(min);
+    applyRange(min, m_max);
+}
+
+void ScrollBar::assignMax(int max)
+{
+    requireInt16(max);
+    applyRange(m_min, max);
+}
+
+void ScrollBar::assignValue(int value)
+{
+    requireInt16(value);
+    if (value < std::min(m_min, m_max) || value > std::max(m_min, m_max)) {
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
+    }
+    if (value == Value()) {
+        return;
+    }
+    // Qt emits valueChanged inside setValue, so Change runs before this assignment returns.
+    m_assigning = true;
+    try {
+        setValue(direction() * value);
+    } catch (...) {
+        m_assigning = false;
+        throw;
+    }
+    m_assigning = false;
+}
+
+void ScrollBar::assignSmallChange(int step)
+{
+    requireStep(step);
+    setSingleStep(step);
+}
+
+void ScrollBar::assignLargeChange(int step)
+{
+    requireStep(step);
+    setPageStep(step);
+}
+
+void ScrollBar::applyRange(int min, int max)
+{
+    const int before = Value();
+    m_min = min;
+    m_max = max;
+    const int kept = std::clamp(before, std::min(min, max), std::max(min, max));
+    {
+        const QSignalBlocker blocker(this);
+        const int d = direction();
+        setRange(std::min(d * min, d * max), std::max(d * min, d * max));
+        setValue(d * kept);
+    }
+    update();
+    if (kept != before) {
+        emit Change();
+    }
+}
+
+void ScrollBar::onValueChanged()
+{
+    if (isSliderDown() && !m_assigning) {
+        emit Scroll();
+    } else {
+        emit Change();
+    }
+}
+
+void ScrollBar::mousePressEvent(QMouseEvent *event)
+{
+    // Only the left button scrolls; Qt's middle-click jump has no classic counterpart.
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QScrollBar::mousePressEvent(event);
+}
+
+void ScrollBar::wheelEvent(QWheelEvent *event)
+{
+    // One notch is one arrow click, towards the top or left end for a turn away from the user.
+    const QPoint delta = event->angleDelta();
+    m_wheelDelta += std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : delta.x();
+    while (std::abs(m_wheelDelta) >= 120) {
+        const bool towardsStart = m_wheelDelta > 0;
+        m_wheelDelta += towardsStart ? -120 : 120;
+        triggerAction(towardsStart ? SliderSingleStepSub : SliderSingleStepAdd);
+    }
+    event->accept();
+}

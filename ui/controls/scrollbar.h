@@ -1,0 +1,52 @@
+// A classic scroll bar: 16-bit values, a Min that may be greater than Max, and Change / Scroll
+// notifications raised synchronously.
+#pragma once
+
+#include <QScrollBar>
+
+class ScrollBar : public QScrollBar
+{
+    Q_OBJECT
+
+public:
+    explicit ScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+
+    // The classic properties. Min is the value at the top (or left) end, Max at the bottom (or
+    // right) end. Qt's own value() is the internal position and must not be used by the logic.
+    int Min() const { return m_min; }
+    int Max() const { return m_max; }
+    int Value() const;
+    int SmallChange() const { return singleStep(); }
+    int LargeChange() const { return pageStep(); }
+
+    // Assignments from code. A bound or value that does not fit 16 bits, or a value outside the
+    // range, throws RuntimeError (InvalidPropertyValue). A new value raises Change before the
+    // assignment returns; the value the bar already has raises nothing.
+    void assignMin(int min);
+    void assignMax(int max);
+    void assignValue(int value);
+    void assignSmallChange(int step);
+    void assignLargeChange(int step);
+
+signals:
+    // The value changed: an arrow or track click, a thumb released at a new value, or code.
+    void Change();
+    // The thumb is being dragged; Value() is already the thumb's position.
+    void Scroll();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    // Qt's range runs top to bottom, so a bar whose top value is the larger is mapped negated.
+    int direction() const { return m_min > m_max ? -1 : 1; }
+    void applyRange(int min, int max);
+    void onValueChanged();
+
+    int m_min = 0;
+    int m_max = 32767;
+    int m_valueBeforeDrag = 0;
+    int m_wheelDelta = 0;
+    bool m_assigning = false;
+};
