@@ -138,6 +138,8 @@ void frmMain::createControls()
     Picture1->setPalette(standard);
     Anchor1 = Picture1->addShape(1695, 495);
     Anchor2 = Picture1->addShape(255, 855);
+    Anchor1->setName(QStringLiteral("Anchor1"));
+    Anchor2->setName(QStringLiteral("Anchor2"));
     for (ShapeItem *shape : { Anchor1, Anchor2 }) {
         shape->setColor(Black);
     }
@@ -153,6 +155,7 @@ void frmMain::createControls()
     for (int index = 1; index <= 2; ++index) {
         const auto &design = lineDesigns[index - 1];
         LineItem *line = Picture1->addLine();
+        line->setName(QStringLiteral("Lines_%1").arg(index));
         line->setColor(design.color);
         line->setBorderWidth(20);
         line->setX1(design.x1);

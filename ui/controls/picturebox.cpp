@@ -47,6 +47,16 @@ ShapeItem *PictureBox::addShape(float width, float height)
     return shape;
 }
 
+SurfaceItem *PictureBox::item(const QString &name) const
+{
+    for (const auto &candidate : m_items) {
+        if (candidate->name() == name) {
+            return candidate.get();
+        }
+    }
+    return nullptr;
+}
+
 void PictureBox::repaintItem(const SurfaceItem *item, const QRectF &before)
 {
     // Only what the item covered before and covers now; Qt merges these until the next paint.

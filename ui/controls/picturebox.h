@@ -31,6 +31,8 @@ public:
     ShapeItem *addShape(float width, float height);
 
     const std::vector<std::unique_ptr<SurfaceItem>> &items() const { return m_items; }
+    // The item of that name, or null.
+    SurfaceItem *item(const QString &name) const;
 
 signals:
     // An item was moved or restyled; raised once per property assignment.

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <QString>
 
 class PictureBox;
 class QPainter;
@@ -14,6 +15,10 @@ public:
     virtual ~SurfaceItem() = default;
     SurfaceItem(const SurfaceItem &) = delete;
     SurfaceItem &operator=(const SurfaceItem &) = delete;
+
+    // The item's name on its surface ("Lines_1", "Anchor1"), for lookups and accessibility.
+    QString name() const { return m_name; }
+    void setName(const QString &name) { m_name = name; }
 
     QColor color() const { return m_color; }
     void setColor(const QColor &color);
@@ -36,5 +41,6 @@ private:
     void changed(const QRectF &before);
 
     PictureBox *m_surface;
+    QString m_name;
     QColor m_color = Qt::black;
 };
