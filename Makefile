@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test clean screenshot soak bench package
 
 all: build
 
@@ -27,6 +27,22 @@ run: build
 
 test: build
 	@ctest --preset $(PRESET)
+
+# Renders the real window under a private Xvfb into docs/.
+screenshot: build
+	@scripts/screenshot $(BUILD_DIR)
+
+# The long random-event soak (the short one runs in `make test`).
+soak: build
+	@scripts/soak $(BUILD_DIR)
+
+# Benchmarks: prints the figures and writes docs/performance.md.
+bench: build
+	@scripts/bench $(BUILD_DIR)
+
+# A Debian package of the program, built with CPack.
+package: build
+	@scripts/package $(BUILD_DIR)
 
 clean:
 	rm -rf build
