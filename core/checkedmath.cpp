@@ -30,7 +30,8 @@ int32_t checkedSub(int32_t a, int32_t b)
 int32_t roundToInt32(double value)
 {
     // Checked before rounding so that NaN and huge values cannot reach the integer conversion.
-    if (!(value > -2147483648.5 && value < 2147483647.5)) {
+    // -2147483648.5 is a half whose even neighbour still fits; +2147483647.5's does not.
+    if (!(value >= -2147483648.5 && value < 2147483647.5)) {
         throw RuntimeError(RuntimeError::Kind::Overflow);
     }
     double rounded = std::round(value); // halves away from zero

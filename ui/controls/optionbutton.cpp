@@ -3,6 +3,8 @@
 OptionButton::OptionButton(const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent)
 {
+    // Not a tab stop until selected, or a button never yet selected would stay one.
+    setFocusPolicy(Qt::ClickFocus);
     connect(this, &QAbstractButton::toggled, this, &OptionButton::onToggled);
 }
 

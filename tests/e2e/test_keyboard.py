@@ -1,0 +1,82 @@
+"""Real key presses from the X keyboard map: the keypad with Num Lock on and off, the
+navigation keys, Space, modifiers and keys that do nothing."""
+
+import harness
+from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, OPT_FLOATING, OPT_RIGID, Arm, centre, cmd_origin,
+                     option_selected)
+
+# Each step: keys sent in one burst, then the picture checked.
+TURNS = [
+    [KEYPAD_3] * 3,   # segment 1 clockwise to 15
+    [KEYPAD_1],       # back to 10
+    [KEYPAD_6] * 2,   # segment 2 clockwise to 100
+    [KEYPAD_4] * 5,   # counter-clockwise to 75
+]
+
+
+class KeyboardTest(harness.X11TestCase):
+
+    def check_turns(self, arm, steps):
+        for keys in steps:
+            self.app.keys(*keys)
+            arm = arm.keys(keys)
+            self.assertArm(arm)
+        return arm
+
+    def test_keypad_turns_both_segments_with_num_lock_on_and_off(self):
+        arm = Arm()
+        for num_lock in (True, False):
+            with self.subTest(num_lock=num_lock):
+                self.app.set_num_lock(num_lock)
+                arm = self.check_turns(arm, TURNS)
+
+    def test_navigation_keys_turn_like_the_keypad(self):
+        self.check_turns(Arm(), [["Next"] * 4, ["End"], ["Right"] * 3, ["Left"]])
+
+    def test_shift_and_ctrl_change_nothing(self):
+        self.app.set_num_lock(True)
+        # With Num Lock on, Shift turns keypad 3 into its Page Down: the same turn.
+        keys = ["shift+" + KEYPAD_3, "ctrl+" + KEYPAD_3, "shift+" + KEYPAD_1, "ctrl+" + KEYPAD_6,
+                "shift+" + KEYPAD_6, "ctrl+" + KEYPAD_4]
+        self.app.keys(*keys)
+        self.assertArm(Arm(angle1=5, angle2=95))
+
+    def test_other_keys_leave_the_arm_and_the_focused_bar_alone(self):
+        self.app.set_num_lock(True)
+        # The focus starts on arm 2's Width bar: had any of these keys reached it, Home would
+        # widen segment 2 to 50 pixels and Up would widen it step by step.
+        self.app.keys("a", "z", "1", "84", "Return", "Home", "Prior", *["Up"] * 12, "Down", "Escape", "BackSpace")
+        self.barrier(Arm())
+
+    def test_space_switches_the_mode_without_moving_the_arm(self):
+        self.app.set_num_lock(True)
+        arm = self.check_turns(Arm(), [[KEYPAD_3] * 9])  # segment 1 at 45
+
+        self.app.keys("space")
+        self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
+        image = self.assertArm(arm.with_mode(True), timeout=0)
+        self.assertFalse(option_selected(image, OPT_FLOATING))
+        # Rigid: segment 2 turns along with segment 1.
+        arm = self.check_turns(arm.with_mode(True), [[KEYPAD_3]])
+        self.assertEqual(arm.angle2, 45)
+
+        self.app.keys("space")
+        self.waitUntil(lambda image: option_selected(image, OPT_FLOATING), "Floating selected")
+        arm = arm.with_mode(False)
+        self.assertEqual(arm.angle2, 95)
+        self.assertArm(arm, timeout=0)
+        # Floating: segment 2 keeps its direction while segment 1 turns.
+        self.check_turns(arm, [[KEYPAD_1] * 3])
+
+    def test_space_does_not_press_the_focused_anchor_button(self):
+        self.app.click(centre(cmd_origin(9)))
+        arm = Arm().anchor_button(9)
+        self.assertArm(arm)
+        # Tab moves the focus on to button 6; Space must switch the mode, not press it.
+        self.app.keys("Tab", "space")
+        self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
+        self.assertArm(arm.with_mode(True), timeout=0)
+
+
+if __name__ == "__main__":
+    harness.main()

@@ -1,0 +1,63 @@
+"""The window as it first appears on a real X server: the arm, the tints, the buttons."""
+
+import harness
+from harness import (BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE, FRA_ORIGIN, GREY, LBL_HOVER_CONTROLS,
+                     LBL_INFO, LIGHT_BLUE, LIGHT_GREY, LIGHT_RED, OPT_FLOATING, OPT_RIGID, RED, WHITE, Arm,
+                     cmd_origin, option_selected, surface_to_window)
+
+
+class StartupTest(harness.X11TestCase):
+
+    def test_arm_starts_right_then_down_from_the_centred_anchor(self):
+        image = self.assertArm(Arm())
+        self.assertEqual((image.width, image.height), harness.WINDOW_SIZE, "the client area")
+        # The same along the design's centre lines: anchor (5302, 4822), segment 1 4000 twips
+        # right, segment 2 1500 twips down from its tip.
+        for t in (0.1, 0.3, 0.5, 0.7):
+            x, y = surface_to_window(5302 + 4000 * t, 4822)
+            self.assertEqual(image.pixel(int(x), int(y)), RED, f"segment 1 at {t:.0%}")
+        for t in (0.2, 0.5, 0.8, 1.0):
+            x, y = surface_to_window(9302, 4822 + 1500 * t)
+            self.assertEqual(image.pixel(int(x), int(y)), BLUE, f"segment 2 at {t:.0%}")
+        base = surface_to_window(5302 - 850 + 1695 / 2, 4822 + 300 + 495 / 2)
+        post = surface_to_window(5302 - 125 + 255 / 2, 4822 + 230)  # between segment 1 and the base
+        self.assertEqual(image.pixel(int(base[0]), int(base[1])), BLACK, "the anchor's base")
+        self.assertEqual(image.pixel(int(post[0]), int(post[1])), BLACK, "the anchor's post")
+        for twips in ((100, 100), (10500, 100), (100, 9545), (10500, 9545)):
+            x, y = surface_to_window(*twips)
+            self.assertEqual(image.pixel(int(x), int(y)), WHITE, f"the surface at {twips}")
+
+    def test_panels_carry_their_tints(self):
+        image = self.app.capture()
+        # Bare panel areas below their children, and the grey "CONTROLS" label.
+        places = {
+            "fraArm1": ((FRA_ARM1[0] + 10, FRA_ARM1[1] + 200), LIGHT_RED),
+            "fraArm2": ((FRA_ARM2[0] + 95, FRA_ARM2[1] + 200), LIGHT_BLUE),
+            "fraArm2Mode": ((FRA_ARM2_MODE[0] + 68, FRA_ARM2_MODE[1] + 50), LIGHT_BLUE),
+            "fraOrigin": ((FRA_ORIGIN[0] + 140, FRA_ORIGIN[1] + 60), LIGHT_GREY),
+            "lblHoverControls": ((LBL_HOVER_CONTROLS[0] + 3, LBL_HOVER_CONTROLS[1] + 8), GREY),
+        }
+        for name, (point, colour) in places.items():
+            with self.subTest(name):
+                self.assertEqual(image.pixel(*point), colour)
+
+    def test_anchor_buttons_have_a_grey_face(self):
+        image = self.app.capture()
+        for index in range(1, 10):
+            left, top, width, height = cmd_origin(index)
+            column = [image.pixel(left + width // 2, y) for y in range(top + 2, top + height - 2)]
+            with self.subTest(button=index):
+                # The style shades the face from a lighter top down to the face colour itself.
+                self.assertTrue(all(r == g == b for r, g, b in column), column)
+                self.assertLessEqual(abs(column[-1][0] - GREY[0]), 8, column)
+                self.assertLess(sum(c[0] for c in column) / len(column), LIGHT_GREY[0], column)
+
+    def test_floating_is_selected_and_the_help_line_is_filled(self):
+        image = self.app.capture()
+        self.assertTrue(option_selected(image, OPT_FLOATING), "Floating selected")
+        self.assertFalse(option_selected(image, OPT_RIGID), "Rigid not selected")
+        self.assertFalse(image.is_uniform(LBL_INFO), "the keypad help shows in the help line")
+
+
+if __name__ == "__main__":
+    harness.main()

@@ -1,0 +1,17 @@
+#include "testapplication.h"
+
+#include "runtimeerror.h"
+
+bool TestApplication::notify(QObject *receiver, QEvent *event)
+{
+    // Past Application::notify on purpose: its handler shows a modal box and ends the process.
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const RuntimeError &error) {
+        ++s_escapedErrors;
+        const QByteArray message = "run-time error " + QByteArray::number(error.number()) + " ("
+            + error.what() + ") escaped an event handler";
+        QTest::qFail(message.constData(), __FILE__, __LINE__);
+        return true;
+    }
+}
