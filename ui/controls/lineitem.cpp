@@ -5,24 +5,30 @@
 
 #include <QPainter>
 
+LineItem::LineItem(PictureBox *surface)
+    : SurfaceItem(surface)
+{
+    restyle();
+}
+
 void LineItem::setX1(float x)
 {
-    change([&] { m_x1 = x; });
+    assign(m_x1, x);
 }
 
 void LineItem::setY1(float y)
 {
-    change([&] { m_y1 = y; });
+    assign(m_y1, y);
 }
 
 void LineItem::setX2(float x)
 {
-    change([&] { m_x2 = x; });
+    assign(m_x2, x);
 }
 
 void LineItem::setY2(float y)
 {
-    change([&] { m_y2 = y; });
+    assign(m_y2, y);
 }
 
 void LineItem::setBorderWidth(int pixels)
@@ -30,7 +36,8 @@ void LineItem::setBorderWidth(int pixels)
     if (pixels < 1 || pixels > 8192) {
         throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
     }
-    change([&] { m_borderWidth = pixels; });
+    assign(m_borderWidth, pixels);
+    restyle();
 }
 
 QRectF LineItem::bounds() const
@@ -45,6 +52,11 @@ QRectF LineItem::bounds() const
 void LineItem::paint(QPainter &painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(color(), m_borderWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(m_pen);
     painter.drawLine(twipsToPoint(m_x1, m_y1), twipsToPoint(m_x2, m_y2));
+}
+
+void LineItem::restyle()
+{
+    m_pen = QPen(color(), m_borderWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }

@@ -4,10 +4,12 @@
 
 #include "surfaceitem.h"
 
+#include <QPen>
+
 class LineItem : public SurfaceItem
 {
 public:
-    using SurfaceItem::SurfaceItem;
+    explicit LineItem(PictureBox *surface);
 
     float X1() const { return m_x1; }
     float Y1() const { return m_y1; }
@@ -25,10 +27,15 @@ public:
     QRectF bounds() const override;
     void paint(QPainter &painter) const override;
 
+protected:
+    void restyle() override;
+
 private:
     float m_x1 = 0;
     float m_y1 = 0;
     float m_x2 = 0;
     float m_y2 = 0;
     int m_borderWidth = 1;
+    // Built when the colour or thickness changes, so that painting allocates nothing.
+    QPen m_pen;
 };

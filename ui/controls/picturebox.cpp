@@ -57,10 +57,13 @@ SurfaceItem *PictureBox::item(const QString &name) const
     return nullptr;
 }
 
-void PictureBox::repaintItem(const SurfaceItem *item, const QRectF &before)
+void PictureBox::itemAssigned(const SurfaceItem *item, const QRectF *before)
 {
-    // Only what the item covered before and covers now; Qt merges these until the next paint.
-    update(before.united(item->bounds()).toAlignedRect());
+    if (before) {
+        // Only what the item covered before and covers now; Qt merges these into one region and
+        // paints it once, at the event loop's next turn, however many changes came first.
+        update(before->united(item->bounds()).toAlignedRect());
+    }
     emit itemChanged(item);
 }
 
@@ -68,9 +71,10 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(backgroundRole()));
-    const QRectF dirty = event->rect();
+    // The dirty region is often two far-apart boxes; an item between them needs no painting.
+    const QRegion &dirty = event->region();
     for (const auto &item : m_items) {
-        if (item->bounds().intersects(dirty)) {
+        if (dirty.intersects(item->bounds().toAlignedRect())) {
             item->paint(painter);
         }
     }

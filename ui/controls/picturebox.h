@@ -2,6 +2,8 @@
 // its controls.
 #pragma once
 
+#include "surfaceitem.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -9,7 +11,6 @@
 
 class LineItem;
 class ShapeItem;
-class SurfaceItem;
 
 class PictureBox : public QWidget
 {
@@ -35,7 +36,8 @@ public:
     SurfaceItem *item(const QString &name) const;
 
 signals:
-    // An item was moved or restyled; raised once per property assignment.
+    // Raised once per property assignment of an item, also one that changes nothing (and so
+    // repaints nothing).
     void itemChanged(const SurfaceItem *item);
 
 protected:
@@ -43,7 +45,8 @@ protected:
 
 private:
     friend class SurfaceItem;
-    void repaintItem(const SurfaceItem *item, const QRectF &before);
+    // Raises itemChanged; before is the item's bounds before a real change, or null.
+    void itemAssigned(const SurfaceItem *item, const QRectF *before);
 
     std::vector<std::unique_ptr<SurfaceItem>> m_items;
 };

@@ -13,12 +13,12 @@ ShapeItem::ShapeItem(PictureBox *surface, float width, float height)
 
 void ShapeItem::setLeft(float left)
 {
-    change([&] { m_left = left; });
+    assign(m_left, left);
 }
 
 void ShapeItem::setTop(float top)
 {
-    change([&] { m_top = top; });
+    assign(m_top, top);
 }
 
 QRectF ShapeItem::rectInPixels() const

@@ -9,10 +9,11 @@ SurfaceItem::SurfaceItem(PictureBox *surface)
 
 void SurfaceItem::setColor(const QColor &color)
 {
-    change([&] { m_color = color; });
+    assign(m_color, color);
+    restyle();
 }
 
-void SurfaceItem::changed(const QRectF &before)
+void SurfaceItem::announce(const QRectF *before)
 {
-    m_surface->repaintItem(this, before);
+    m_surface->itemAssigned(this, before);
 }

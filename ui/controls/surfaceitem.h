@@ -28,17 +28,27 @@ public:
     virtual void paint(QPainter &painter) const = 0;
 
 protected:
-    // Applies a change and repaints what it covered before and after.
-    template<typename Change>
-    void change(Change &&apply)
+    // Assigns a property and repaints what the item covered before and covers now. Every
+    // assignment is announced, but one that changes nothing repaints nothing: a drawing procedure
+    // sets all four end points of a line when often only two of them move.
+    template<typename Value>
+    void assign(Value &property, const Value &value)
     {
+        if (property == value) {
+            announce(nullptr);
+            return;
+        }
         const QRectF before = bounds();
-        apply();
-        changed(before);
+        property = value;
+        announce(&before);
     }
 
+    // After the colour changed, for items that keep drawing tools built from it.
+    virtual void restyle() {}
+
 private:
-    void changed(const QRectF &before);
+    // before: the bounds before a real change, or null when nothing changed.
+    void announce(const QRectF *before);
 
     PictureBox *m_surface;
     QString m_name;
