@@ -1,9 +1,28 @@
 #include "commandbutton.h"
 
+#include <QPainter>
+#include <qdrawutil.h>
+
 CommandButton::CommandButton(QWidget *parent)
     : QPushButton(parent)
 {
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QBrush face = palette().button();
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
+    if (hasFocus()) {
+        QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+    }
+    if (!text().isEmpty()) {
+        painter.setPen(palette().color(QPalette::ButtonText));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
 }

@@ -1,4 +1,4 @@
-// A classic push button.
+// A classic push button: a flat face in the palette's button colour with a bevelled edge.
 #pragma once
 
 #include <QPushButton>
@@ -12,4 +12,8 @@ public:
 
 signals:
     void Click();
+
+protected:
+    // The style's gradient would hide the fixed face colour the window gives its buttons.
+    void paintEvent(QPaintEvent *event) override;
 };
