@@ -5,6 +5,7 @@
 #include "checkedmath.h"
 #include "modglobalsconstants.h"
 
+#include "controls/accessiblefactory.h"
 #include "controls/commandbutton.h"
 #include "controls/frame.h"
 #include "controls/keycodes.h"
@@ -14,12 +15,15 @@
 #include "controls/picturebox.h"
 #include "controls/scrollbar.h"
 #include "controls/shapeitem.h"
+#include "controls/surfacedescription.h"
 
 frmMain::frmMain(QWidget *parent)
     : Form(parent)
 {
+    installControlAccessibility();
     createControls();
     connectHandlers();
+    describeSurface();
     scrWidth(2).setFocus();
 }
 
@@ -275,4 +279,38 @@ void frmMain::lblHoverControls_MouseMove(int, int, float, float)
 {
     lblInfo->setCaption(QStringLiteral("CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for ")
                         + QStringLiteral("FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. "));
+}
+
+// --- Accessibility ---------------------------------------------------------------------------
+
+void frmMain::describeSurface()
+{
+    auto *description = new SurfaceDescription(Picture1, [this] { return describeArm(); });
+    // A mode change converts the stored angle without moving any item.
+    for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
+        connect(option, &OptionButton::Click, description, &SurfaceDescription::announceChange);
+    }
+}
+
+QString frmMain::describeArm() const
+{
+    const bool rigid = optAngleRelative->Value();
+    const int64_t arm2World = worldAngle(baseAngle(rigid, Arm(1).Angle), Arm(2).Angle);
+    const QString arm2Angle = rigid
+        ? QStringLiteral("%1 degrees to arm 1 (%2 to the world)").arg(Arm(2).Angle).arg(arm2World)
+        : QStringLiteral("%1 degrees").arg(Arm(2).Angle);
+    return QStringLiteral("Red arm 1: angle %1 degrees, length %2 twips, width %3 pixels. "
+                          "Blue arm 2: angle %4, length %5 twips, width %6 pixels. "
+                          "Mode: %7. Anchor at X %8, Y %9 twips. Tip at X %10, Y %11 twips.")
+        .arg(Arm(1).Angle)
+        .arg(Arm(1).Radius)
+        .arg(Lines(1).BorderWidth())
+        .arg(arm2Angle)
+        .arg(Arm(2).Radius)
+        .arg(Lines(2).BorderWidth())
+        .arg(rigid ? QStringLiteral("Rigid") : QStringLiteral("Floating"))
+        .arg(OriginX)
+        .arg(OriginY)
+        .arg(qRound(Lines(2).X2()))
+        .arg(qRound(Lines(2).Y2()));
 }

@@ -29,12 +29,17 @@ protected:
 private:
     void createControls();
     void connectHandlers();
+    void nameForAssistiveTechnology();
+    void describeSurface();
 
     // Drawing, always DrawArm1 before DrawArm2: segment 2 starts where segment 1's line ends.
     void DrawArm1();
     void DrawArm2();
     void PositionAnchor();
     void ShowKeypadHelp();
+    // The arm's state in words, for assistive technology: each segment's angle, length and
+    // width, the mode, the anchor and the tip.
+    QString describeArm() const;
 
     void optAngleAbsolute_Click();
     void optAngleRelative_Click();

@@ -179,4 +179,41 @@ void frmMain::createControls()
     for (qsizetype i = 1; i < tabChain.size(); ++i) {
         setTabOrder(tabChain[i - 1], tabChain[i]);
     }
+
+    nameForAssistiveTechnology();
+}
+
+void frmMain::nameForAssistiveTechnology()
+{
+    // Each area's hover help is its description; the keyboard belongs to the arm, so a screen
+    // reader's user meets the controls through these names.
+    setAccessibleDescription(QStringLiteral("Hover mouse over areas for help here..."));
+    fraArm1->setAccessibleDescription(QStringLiteral("Controls for Arm1."));
+    fraArm2->setAccessibleDescription(QStringLiteral("Controls for Arm2."));
+    fraArm2Mode->setAccessibleDescription(QStringLiteral("Select RIGID to maintain Arm2's angle with Arm 1, FLOATING to maintain its angle with the world. "));
+    fraOrigin->setAccessibleDescription(QStringLiteral("Use the sliders or the pushbuttons to position the anchor point anywhere on the screen."));
+    lblHoverControls->setAccessibleDescription(QStringLiteral("CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for ")
+                                               + QStringLiteral("FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. "));
+
+    const char *const colours[] = { "red", "blue" };
+    for (int index = 1; index <= 2; ++index) {
+        const QString colour = QLatin1String(colours[index - 1]);
+        scrRadius(index).setAccessibleName(QStringLiteral("Arm %1 length").arg(index));
+        scrRadius(index).setAccessibleDescription(QStringLiteral("Length of the %1 arm in twips").arg(colour));
+        scrWidth(index).setAccessibleName(QStringLiteral("Arm %1 width").arg(index));
+        scrWidth(index).setAccessibleDescription(QStringLiteral("Line width of the %1 arm in pixels").arg(colour));
+    }
+    scrOriginX->setAccessibleName(QStringLiteral("Anchor X"));
+    scrOriginX->setAccessibleDescription(QStringLiteral("Anchor's distance from the drawing's left edge in twips"));
+    scrOriginY->setAccessibleName(QStringLiteral("Anchor Y"));
+    scrOriginY->setAccessibleDescription(QStringLiteral("Anchor's distance from the drawing's top edge in twips"));
+
+    const char *const places[] = { "top left", "top centre", "top right",
+                                   "middle left", "centre", "middle right",
+                                   "bottom left", "bottom centre", "bottom right" };
+    for (int index = 1; index <= 9; ++index) {
+        cmdOrigin(index).setAccessibleName(QStringLiteral("Anchor: %1").arg(QLatin1String(places[index - 1])));
+    }
+
+    Picture1->setAccessibleName(QStringLiteral("Drawing"));
 }

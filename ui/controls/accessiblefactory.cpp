@@ -1,0 +1,60 @@
+#include "accessiblefactory.h"
+
+#include "frame.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "scrollbaraccessible.h"
+#include "surfaceaccessible.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace {
+
+// A frame is a named group: its caption, without the padding spaces, unless it has a name.
+class FrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit FrameAccessible(Frame *frame)
+        : QAccessibleWidget(frame, QAccessible::Grouping)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const QString text = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && text.isEmpty()) {
+            return static_cast<const Frame *>(widget())->Caption().trimmed();
+        }
+        return text;
+    }
+};
+
+QAccessibleInterface *controlInterface(const QString &className, QObject *object)
+{
+    // Returning null lets Qt go on with the base classes' interfaces.
+    if (className == QLatin1String("ScrollBar")) {
+        if (auto *bar = qobject_cast<ScrollBar *>(object)) {
+            return new ScrollBarAccessible(bar);
+        }
+    } else if (className == QLatin1String("PictureBox")) {
+        if (auto *surface = qobject_cast<PictureBox *>(object)) {
+            return new SurfaceAccessible(surface);
+        }
+    } else if (className == QLatin1String("Frame")) {
+        if (auto *frame = qobject_cast<Frame *>(object)) {
+            return new FrameAccessible(frame);
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installControlAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&controlInterface);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}

@@ -1,0 +1,15 @@
+// What assistive technology sees of the drawing surface: a canvas whose description tells, in
+// words, what is drawn on it.
+#pragma once
+
+#include <QAccessibleWidget>
+
+class PictureBox;
+
+class SurfaceAccessible : public QAccessibleWidget
+{
+public:
+    explicit SurfaceAccessible(PictureBox *surface);
+
+    QString text(QAccessible::Text t) const override;
+};
