@@ -1,5 +1,7 @@
 #include "frmmain.h"
 
+#include "helptexts.h"
+
 #include "anchorgrid.h"
 #include "armgeometry.h"
 #include "checkedmath.h"
@@ -247,27 +249,27 @@ void frmMain::scrWidth_Scroll(int Index)
 
 void frmMain::Form_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("Hover mouse over areas for help here..."));
+    lblInfo->setCaption(HelpText::background());
 }
 
 void frmMain::fraArm1_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("Controls for Arm1."));
+    lblInfo->setCaption(HelpText::arm1());
 }
 
 void frmMain::fraArm2_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("Controls for Arm2."));
+    lblInfo->setCaption(HelpText::arm2());
 }
 
 void frmMain::fraArm2Mode_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("Select RIGID to maintain Arm2's angle with Arm 1, FLOATING to maintain its angle with the world. "));
+    lblInfo->setCaption(HelpText::arm2Mode());
 }
 
 void frmMain::fraOrigin_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("Use the sliders or the pushbuttons to position the anchor point anywhere on the screen."));
+    lblInfo->setCaption(HelpText::anchor());
 }
 
 void frmMain::fraHoverHelp_MouseMove(int, int, float, float)
@@ -277,8 +279,7 @@ void frmMain::fraHoverHelp_MouseMove(int, int, float, float)
 
 void frmMain::lblHoverControls_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QStringLiteral("CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for ")
-                        + QStringLiteral("FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. "));
+    lblInfo->setCaption(HelpText::controls());
 }
 
 // --- Accessibility ---------------------------------------------------------------------------

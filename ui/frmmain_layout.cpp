@@ -1,6 +1,8 @@
 // frmMain's controls at their design places, in twips, with their tints and fonts.
 #include "frmmain.h"
 
+#include "helptexts.h"
+
 #include "controls/commandbutton.h"
 #include "controls/control.h"
 #include "controls/fonts.h"
@@ -187,13 +189,12 @@ void frmMain::nameForAssistiveTechnology()
 {
     // Each area's hover help is its description; the keyboard belongs to the arm, so a screen
     // reader's user meets the controls through these names.
-    setAccessibleDescription(QStringLiteral("Hover mouse over areas for help here..."));
-    fraArm1->setAccessibleDescription(QStringLiteral("Controls for Arm1."));
-    fraArm2->setAccessibleDescription(QStringLiteral("Controls for Arm2."));
-    fraArm2Mode->setAccessibleDescription(QStringLiteral("Select RIGID to maintain Arm2's angle with Arm 1, FLOATING to maintain its angle with the world. "));
-    fraOrigin->setAccessibleDescription(QStringLiteral("Use the sliders or the pushbuttons to position the anchor point anywhere on the screen."));
-    lblHoverControls->setAccessibleDescription(QStringLiteral("CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for ")
-                                               + QStringLiteral("FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. "));
+    setAccessibleDescription(HelpText::background());
+    fraArm1->setAccessibleDescription(HelpText::arm1());
+    fraArm2->setAccessibleDescription(HelpText::arm2());
+    fraArm2Mode->setAccessibleDescription(HelpText::arm2Mode());
+    fraOrigin->setAccessibleDescription(HelpText::anchor());
+    lblHoverControls->setAccessibleDescription(HelpText::controls());
 
     const char *const colours[] = { "red", "blue" };
     for (int index = 1; index <= 2; ++index) {
