@@ -25,8 +25,13 @@ run: build
 	fi
 	@$(BUILD_DIR)/armdraw
 
+# The whole suite on the plain build, then all but the end-to-end and package tests (which use the
+# plain binary) again under AddressSanitizer and UndefinedBehaviorSanitizer, in build/asan.
 test: build
 	@ctest --preset $(PRESET)
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
 
 # Renders the real window under a private Xvfb into docs/.
 screenshot: build

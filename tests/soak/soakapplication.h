@@ -1,0 +1,21 @@
+// The program's application object, except that a run-time error is recorded for the soak to
+// report (with its seed) instead of ending the process behind a message box.
+#pragma once
+
+#include "controls/application.h"
+
+class SoakApplication : public Application
+{
+    Q_OBJECT
+
+public:
+    using Application::Application;
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // The first error thrown out of an event handler since the last call, or an empty string.
+    QString takeError();
+
+private:
+    QString m_error;
+};
