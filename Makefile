@@ -17,12 +17,13 @@ configure: deps
 build: configure
 	@cmake --build --preset $(PRESET)
 
-run: build
+run: configure
 	@if [ -z "$${DISPLAY:-}" ] && [ -z "$${WAYLAND_DISPLAY:-}" ]; then \
 		echo "make run: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2; \
 		echo "Run it from a desktop session, or under a virtual one: xvfb-run make run" >&2; \
 		exit 1; \
 	fi
+	@cmake --build --preset $(PRESET) --target armdraw
 	@$(BUILD_DIR)/armdraw
 
 # The whole suite on the plain build, then all but the end-to-end and package tests (which use the
