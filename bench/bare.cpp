@@ -14,14 +14,15 @@
 namespace {
 
 // The program's layout is in twips, 15 to a pixel.
-template<typename Widget>
-Widget *place(Widget *widget, int left, int top, int width, int height)
+template<typename Widget> Widget *place(Widget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0));
+    widget->setGeometry(
+        qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0));
     return widget;
 }
 
-QScrollBar *bar(Qt::Orientation orientation, QWidget *parent, int left, int top, int width, int height)
+QScrollBar *bar(
+    Qt::Orientation orientation, QWidget *parent, int left, int top, int width, int height)
 {
     return place(new QScrollBar(orientation, parent), left, top, width, height);
 }
@@ -52,7 +53,8 @@ int main(int argc, char *argv[])
     place(new QRadioButton(QStringLiteral("Floating"), mode), 120, 240, 900, 300)->setChecked(true);
     place(new QRadioButton(QStringLiteral("Rigid"), mode), 120, 480, 900, 300);
 
-    auto *origin = place(new QGroupBox(QStringLiteral("Anchor Location"), &window), 11760, 4440, 2295, 2055);
+    auto *origin
+        = place(new QGroupBox(QStringLiteral("Anchor Location"), &window), 11760, 4440, 2295, 2055);
     for (int index = 0; index < 9; ++index) {
         const int columns[] = { 950, 1300, 1650 };
         const int rows[] = { 375, 735, 1080 };
@@ -61,13 +63,15 @@ int main(int argc, char *argv[])
     bar(Qt::Vertical, origin, 240, 375, 300, 1100);
     bar(Qt::Horizontal, origin, 720, 1530, 1200, 300);
 
-    auto *hoverHelp = place(new QGroupBox(QStringLiteral("Hover Help"), &window), 11520, 9240, 2295, 855);
+    auto *hoverHelp
+        = place(new QGroupBox(QStringLiteral("Hover Help"), &window), 11520, 9240, 2295, 855);
     place(new QLabel(QStringLiteral("CONTROLS"), hoverHelp), 120, 360, 2055, 240);
 
     place(new QWidget(&window), 240, 480, 10605, 9645);
-    const QString help = QStringLiteral("Use numeric keypad to control angle of arms:  - Bottom row (1 and 3) for red arm - "
-                                        "- Middle row (4 and 6) for blue - Laptops - look for number keys near U I O and "
-                                        "J K L - might have to hold FN key down.");
+    const QString help = QStringLiteral(
+        "Use numeric keypad to control angle of arms:  - Bottom row (1 and 3) for red arm - "
+        "- Middle row (4 and 6) for blue - Laptops - look for number keys near U I O and "
+        "J K L - might have to hold FN key down.");
     auto *info = place(new QLabel(help, &window), 240, 10320, 14265, 495);
     info->setWordWrap(true);
 

@@ -27,7 +27,8 @@ void FirstPaintMarker::report()
 {
     timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::printf(
+        "first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
     std::fflush(stdout);
     if (!qEnvironmentVariableIsEmpty("BENCH_QUIT_AFTER_PAINT")) {
         QCoreApplication::quit();

@@ -76,12 +76,14 @@ struct Scene
 
     void pressKeypad3() const
     {
-        qt_handleKeyEvent(window.windowHandle(), QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, keypad3Text);
+        qt_handleKeyEvent(
+            window.windowHandle(), QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, keypad3Text);
     }
 
     void pressKeypad6() const
     {
-        qt_handleKeyEvent(window.windowHandle(), QEvent::KeyPress, Qt::Key_6, Qt::KeypadModifier, keypad6Text);
+        qt_handleKeyEvent(
+            window.windowHandle(), QEvent::KeyPress, Qt::Key_6, Qt::KeypadModifier, keypad6Text);
     }
 
     BenchWindow window;
@@ -104,17 +106,19 @@ public:
         , m_pixels(scene->meter->pixels)
         , m_paints(scene->meter->paints)
         , m_allocations(AllocationCount::total())
-    {
-    }
+    { }
     // For steps whose timed part is smaller than the iteration: the allocations of that part.
     void replaceAllocations(std::uint64_t allocations) { m_ownAllocations = allocations; }
 
     ~PerStep()
     {
         const auto perStep = benchmark::Counter::kAvgIterations;
-        m_state.counters["pixels"] = benchmark::Counter(double(scene->meter->pixels - m_pixels), perStep);
-        m_state.counters["paints"] = benchmark::Counter(double(scene->meter->paints - m_paints), perStep);
-        const std::uint64_t allocations = m_ownAllocations ? *m_ownAllocations : AllocationCount::total() - m_allocations;
+        m_state.counters["pixels"]
+            = benchmark::Counter(double(scene->meter->pixels - m_pixels), perStep);
+        m_state.counters["paints"]
+            = benchmark::Counter(double(scene->meter->paints - m_paints), perStep);
+        const std::uint64_t allocations
+            = m_ownAllocations ? *m_ownAllocations : AllocationCount::total() - m_allocations;
         m_state.counters["allocs"] = benchmark::Counter(double(allocations), perStep);
         if (m_state.counters.find("scrolls") == m_state.counters.end()) {
             m_state.counters["scrolls"] = 0;
@@ -186,7 +190,8 @@ void dragToPixels(benchmark::State &state, ScrollBar *bar)
         direction = -direction;
         Scene::paintPending();
     }
-    state.counters["scrolls"] = benchmark::Counter(double(drag.scrolls()), benchmark::Counter::kAvgIterations);
+    state.counters["scrolls"]
+        = benchmark::Counter(double(drag.scrolls()), benchmark::Counter::kAvgIterations);
 }
 
 void ScrollRadius1ToPixels(benchmark::State &state)
@@ -216,9 +221,9 @@ BENCHMARK(FullSurfaceRepaint);
 BENCHMARK(KeyPressFullRepaint);
 BENCHMARK(KeyHandlerOnly);
 
-// Under callgrind (--instr-atstart=no): each kind of step n times, one dump per kind, named after it.
-template<typename Step>
-void countInstructions(const char *name, int n, Step &&step)
+// Under callgrind (--instr-atstart=no): each kind of step n times, one dump per kind, named after
+// it.
+template<typename Step> void countInstructions(const char *name, int n, Step &&step)
 {
     step();
     Scene::paintPending();

@@ -120,7 +120,7 @@ int main(int argc, char **argv)
         const char *path = argv[2 + program];
         const char *name = std::strrchr(path, '/') ? std::strrchr(path, '/') + 1 : path;
         std::printf("startup %s %.2f %.2f %.2f %d\n", name, quantile(samples[program], 0.5),
-                    quantile(samples[program], 0.25), quantile(samples[program], 0.75), runs);
+            quantile(samples[program], 0.25), quantile(samples[program], 0.75), runs);
     }
     return 0;
 }

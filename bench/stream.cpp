@@ -92,7 +92,8 @@ struct StreamResult
 };
 
 // Delivers `total` events, one each millisecond, then waits for the picture to settle.
-StreamResult runStream(QWidget *window, PictureBox *surface, int total, const std::function<void()> &deliver)
+StreamResult runStream(
+    QWidget *window, PictureBox *surface, int total, const std::function<void()> &deliver)
 {
     TimedApplication *app = timedApp();
     StreamResult result;
@@ -141,10 +142,11 @@ StreamResult runStream(QWidget *window, PictureBox *surface, int total, const st
     }
 
     const QRect area(surface->mapTo(window, QPoint(0, 0)), surface->size());
-    const QImage shown = window->screen()
-                             ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage shown
+        = window->screen()
+              ->grabWindow(window->winId(), area.x(), area.y(), area.width(), area.height())
+              .toImage()
+              .convertToFormat(QImage::Format_RGB32);
     const QImage rendered = surface->grab().toImage().convertToFormat(QImage::Format_RGB32);
     result.onScreen = !shown.isNull() && shown == rendered;
     return result;
@@ -152,10 +154,11 @@ StreamResult runStream(QWidget *window, PictureBox *surface, int total, const st
 
 void print(const char *name, const StreamResult &result)
 {
-    std::printf("stream %s events=%lld seconds=%.3f paints=%lld cpu_percent=%.1f median_lag_ms=%.2f max_lag_ms=%.2f "
+    std::printf("stream %s events=%lld seconds=%.3f paints=%lld cpu_percent=%.1f "
+                "median_lag_ms=%.2f max_lag_ms=%.2f "
                 "last_picture_ms=%.2f paints_after=%lld on_screen=%s\n",
-                name, result.events, result.seconds, result.paints, result.cpuPercent, result.medianLagMs, result.maxLagMs,
-                result.lastPictureMs, result.paintsAfter, result.onScreen ? "yes" : "no");
+        name, result.events, result.seconds, result.paints, result.cpuPercent, result.medianLagMs,
+        result.maxLagMs, result.lastPictureMs, result.paintsAfter, result.onScreen ? "yes" : "no");
     std::fflush(stdout);
 }
 
@@ -182,16 +185,17 @@ int main(int argc, char **argv)
     // A held keypad 3: key presses marked as auto-repeat, as the platform sends them.
     const QString text = QStringLiteral("3");
     print("key", runStream(&window, surface, total, [&] {
-              qt_handleKeyEvent(window.windowHandle(), QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, text, true);
-          }));
+        qt_handleKeyEvent(
+            window.windowHandle(), QEvent::KeyPress, Qt::Key_3, Qt::KeypadModifier, text, true);
+    }));
 
     // scrRadius_1's thumb dragged up and down over 40 pixels, a pixel per event.
     {
         ThumbDrag drag(&window, window.findChild<ScrollBar *>(QStringLiteral("scrRadius_1")));
         int step = 0;
         print("drag", runStream(&window, surface, total, [&] {
-                  drag.moveBy((step++ / 20) % 2 == 0 ? 1 : -1);
-              }));
+            drag.moveBy((step++ / 20) % 2 == 0 ? 1 : -1);
+        }));
     }
     return 0;
 }

@@ -25,7 +25,8 @@ QRect thumbRect(const ScrollBar *bar)
     if (option.orientation == Qt::Horizontal) {
         option.state |= QStyle::State_Horizontal;
     }
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    return bar->style()->subControlRect(
+        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
 }
 
 } // namespace
@@ -55,7 +56,8 @@ void ThumbDrag::send(int type, bool buttonDown)
 {
     const auto eventType = static_cast<QEvent::Type>(type);
     const Qt::MouseButton button = eventType == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons buttons = buttonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons();
-    qt_handleMouseEvent(m_window, m_pos, m_window->mapToGlobal(m_pos), buttons, button, eventType, Qt::NoModifier,
-                        ++m_timestamp);
+    const Qt::MouseButtons buttons
+        = buttonDown ? Qt::MouseButtons(Qt::LeftButton) : Qt::MouseButtons();
+    qt_handleMouseEvent(m_window, m_pos, m_window->mapToGlobal(m_pos), buttons, button, eventType,
+        Qt::NoModifier, ++m_timestamp);
 }

@@ -33,5 +33,5 @@ AnchorPoint anchorForButton(int index, double width, double height)
 AnchorShapes anchorShapes(int32_t originX, int32_t originY)
 {
     return { { checkedSub(originX, 850), checkedAdd(originY, 300) },
-             { checkedSub(originX, 125), checkedSub(originY, 100) } };
+        { checkedSub(originX, 125), checkedSub(originY, 100) } };
 }

@@ -9,7 +9,7 @@ SegmentEnd segmentEnd(float x1, float y1, int32_t radius, int64_t angle)
 {
     const double radians = static_cast<double>(angle) * pi / 180.0;
     return { static_cast<float>(radius * std::cos(radians) + x1),
-             static_cast<float>(radius * std::sin(radians) + y1) };
+        static_cast<float>(radius * std::sin(radians) + y1) };
 }
 
 int32_t baseAngle(bool rigid, int32_t arm1Angle)

@@ -9,7 +9,8 @@ namespace {
 
 int32_t toInt32(int64_t value)
 {
-    if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max()) {
+    if (value < std::numeric_limits<int32_t>::min()
+        || value > std::numeric_limits<int32_t>::max()) {
         throw RuntimeError(RuntimeError::Kind::Overflow);
     }
     return static_cast<int32_t>(value);
@@ -43,7 +44,8 @@ int32_t roundToInt32(double value)
 
 int16_t toInt16(int64_t value)
 {
-    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+    if (value < std::numeric_limits<int16_t>::min()
+        || value > std::numeric_limits<int16_t>::max()) {
         throw RuntimeError(RuntimeError::Kind::Overflow);
     }
     return static_cast<int16_t>(value);

@@ -20,5 +20,4 @@ const char *describe(RuntimeError::Kind kind)
 RuntimeError::RuntimeError(Kind kind)
     : std::runtime_error(describe(kind))
     , m_kind(kind)
-{
-}
+{ }

@@ -91,9 +91,9 @@ void frmMain::ShowKeypadHelp()
 {
     lblInfo->setCaption(QString());
     for (const char *part : { "Use numeric keypad to control angle of arms:  ",
-                              "- Bottom row (1 and 3) for red arm - ",
-                              "- Middle row (4 and 6) for blue - ",
-                              "Laptops - look for number keys near U I O and J K L - might have to hold FN key down." }) {
+             "- Bottom row (1 and 3) for red arm - ", "- Middle row (4 and 6) for blue - ",
+             "Laptops - look for number keys near U I O and J K L - might have to hold FN key "
+             "down." }) {
         lblInfo->setCaption(lblInfo->Caption() + QString::fromLatin1(part));
     }
 }
@@ -116,7 +116,8 @@ void frmMain::DrawArm2()
     LineItem &line = Lines(2);
     line.setX1(Lines(1).X2());
     line.setY1(Lines(1).Y2());
-    const SegmentEnd end = segmentEnd(line.X1(), line.Y1(), Arm(2).Radius, worldAngle(base, Arm(2).Angle));
+    const SegmentEnd end
+        = segmentEnd(line.X1(), line.Y1(), Arm(2).Radius, worldAngle(base, Arm(2).Angle));
     line.setX2(end.x);
     line.setY2(end.y);
 }

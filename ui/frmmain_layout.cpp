@@ -77,43 +77,56 @@ void frmMain::createControls()
     const ScrollBarDesign anchorDesign { 1, 1000, 10, 100, 1 };
 
     // Arm 1's panel, tinted red.
-    fraArm1 = place(new Frame(QStringLiteral("  Arm 1  "), this), "fraArm1", 11160, 480, 1575, 3525);
+    fraArm1
+        = place(new Frame(QStringLiteral("  Arm 1  "), this), "fraArm1", 11160, 480, 1575, 3525);
     applyLook(fraArm1, tintedPalette(LightRed, Red), tahoma(12));
-    scrRadius.add(1, place(scrollBar(Qt::Vertical, fraArm1, lengthDesign), "scrRadius_1", 315, 450, 300, 1200));
-    scrWidth.add(1, place(scrollBar(Qt::Vertical, fraArm1, widthDesign), "scrWidth_1", 900, 450, 300, 1200));
+    scrRadius.add(1,
+        place(scrollBar(Qt::Vertical, fraArm1, lengthDesign), "scrRadius_1", 315, 450, 300, 1200));
+    scrWidth.add(
+        1, place(scrollBar(Qt::Vertical, fraArm1, widthDesign), "scrWidth_1", 900, 450, 300, 1200));
     Label3 = place(new Label(QStringLiteral("Length"), fraArm1), "Label3", 240, 1800, 525, 195);
     Label1 = place(new Label(QStringLiteral("Width"), fraArm1), "Label1", 890, 1800, 435, 195);
 
     // Arm 2's panel, tinted blue, with the mode buttons.
-    fraArm2 = place(new Frame(QStringLiteral("  Arm 2  "), this), "fraArm2", 12960, 480, 1575, 3525);
+    fraArm2
+        = place(new Frame(QStringLiteral("  Arm 2  "), this), "fraArm2", 12960, 480, 1575, 3525);
     applyLook(fraArm2, tintedPalette(LightBlue, Blue), tahoma(12));
-    scrRadius.add(2, place(scrollBar(Qt::Vertical, fraArm2, lengthDesign), "scrRadius_2", 315, 450, 300, 1200));
-    scrWidth.add(2, place(scrollBar(Qt::Vertical, fraArm2, widthDesign), "scrWidth_2", 900, 450, 300, 1200));
+    scrRadius.add(2,
+        place(scrollBar(Qt::Vertical, fraArm2, lengthDesign), "scrRadius_2", 315, 450, 300, 1200));
+    scrWidth.add(
+        2, place(scrollBar(Qt::Vertical, fraArm2, widthDesign), "scrWidth_2", 900, 450, 300, 1200));
     Label4 = place(new Label(QStringLiteral("Length"), fraArm2), "Label4", 240, 1800, 525, 195);
     Label2 = place(new Label(QStringLiteral("Width"), fraArm2), "Label2", 890, 1800, 435, 195);
-    fraArm2Mode = place(new Frame(QStringLiteral("Mode"), fraArm2), "fraArm2Mode", 240, 2400, 1095, 855);
+    fraArm2Mode
+        = place(new Frame(QStringLiteral("Mode"), fraArm2), "fraArm2Mode", 240, 2400, 1095, 855);
     const QPalette modePalette = tintedPalette(LightBlue, standard.color(QPalette::WindowText));
     applyLook(fraArm2Mode, modePalette, defaultFont);
-    optAngleAbsolute = place(new OptionButton(QStringLiteral("Floating"), fraArm2Mode), "optAngleAbsolute", 120, 240, 900, 300);
-    optAngleRelative = place(new OptionButton(QStringLiteral("Rigid"), fraArm2Mode), "optAngleRelative", 120, 480, 900, 300);
+    optAngleAbsolute = place(new OptionButton(QStringLiteral("Floating"), fraArm2Mode),
+        "optAngleAbsolute", 120, 240, 900, 300);
+    optAngleRelative = place(new OptionButton(QStringLiteral("Rigid"), fraArm2Mode),
+        "optAngleRelative", 120, 480, 900, 300);
     for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
         applyLook(option, modePalette, defaultFont);
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
     }
 
-    for (Label *label : { Label1, Label3 }) {
-        applyLook(label, tintedPalette(LightRed, standard.color(QPalette::WindowText)), tahoma(8.25));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    }
-    for (Label *label : { Label2, Label4 }) {
-        applyLook(label, tintedPalette(LightBlue, standard.color(QPalette::WindowText)), tahoma(8.25));
+    const struct
+    {
+        Label *label;
+        QColor tint;
+    } panelLabels[] = { { Label1, LightRed }, { Label3, LightRed }, { Label2, LightBlue },
+        { Label4, LightBlue } };
+    for (const auto &[label, tint] : panelLabels) {
+        applyLook(label, tintedPalette(tint, standard.color(QPalette::WindowText)), tahoma(8.25));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     }
 
     // The anchor panel: a 3 x 3 map of the surface between its two scroll bars.
-    fraOrigin = place(new Frame(QStringLiteral("Anchor Location"), this), "fraOrigin", 11760, 4440, 2295, 2055);
-    applyLook(fraOrigin, tintedPalette(LightGrey, standard.color(QPalette::WindowText)), tahoma(9.75));
+    fraOrigin = place(
+        new Frame(QStringLiteral("Anchor Location"), this), "fraOrigin", 11760, 4440, 2295, 2055);
+    applyLook(
+        fraOrigin, tintedPalette(LightGrey, standard.color(QPalette::WindowText)), tahoma(9.75));
     QPalette buttonFace = standard;
     buttonFace.setColor(QPalette::Button, Grey);
     const int columns[] = { 950, 1300, 1650 };
@@ -121,17 +134,21 @@ void frmMain::createControls()
     for (int index = 1; index <= 9; ++index) {
         const QByteArray name = "cmdOrigin_" + QByteArray::number(index);
         auto *button = place(new CommandButton(fraOrigin), name.constData(),
-                             columns[(index - 1) % 3], rows[(index - 1) / 3], 255, 255);
+            columns[(index - 1) % 3], rows[(index - 1) / 3], 255, 255);
         button->setPalette(buttonFace);
         cmdOrigin.add(index, button);
     }
-    scrOriginY = place(scrollBar(Qt::Vertical, fraOrigin, anchorDesign), "scrOriginY", 240, 375, 300, 1100);
-    scrOriginX = place(scrollBar(Qt::Horizontal, fraOrigin, anchorDesign), "scrOriginX", 720, 1530, 1200, 300);
+    scrOriginY = place(
+        scrollBar(Qt::Vertical, fraOrigin, anchorDesign), "scrOriginY", 240, 375, 300, 1100);
+    scrOriginX = place(
+        scrollBar(Qt::Horizontal, fraOrigin, anchorDesign), "scrOriginX", 720, 1530, 1200, 300);
 
     // The small panel whose label summarises the keys.
-    fraHoverHelp = place(new Frame(QStringLiteral("Hover Help"), this), "fraHoverHelp", 11520, 9240, 2295, 855);
+    fraHoverHelp = place(
+        new Frame(QStringLiteral("Hover Help"), this), "fraHoverHelp", 11520, 9240, 2295, 855);
     applyLook(fraHoverHelp, standard, defaultFont);
-    lblHoverControls = place(new Label(QStringLiteral("CONTROLS"), fraHoverHelp), "lblHoverControls", 120, 360, 2055, 240);
+    lblHoverControls = place(new Label(QStringLiteral("CONTROLS"), fraHoverHelp),
+        "lblHoverControls", 120, 360, 2055, 240);
     applyLook(lblHoverControls, tintedPalette(Grey, DarkBlue), tahoma(9.75, true));
     lblHoverControls->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -174,10 +191,9 @@ void frmMain::createControls()
     // Focus order: frames and labels never take the focus, and of the mode buttons only the
     // selected one is a tab stop.
     const QList<QWidget *> tabChain = { &scrWidth(2), &scrWidth(1), &scrRadius(2), &scrRadius(1),
-                                        Picture1, scrOriginX, scrOriginY,
-                                        &cmdOrigin(4), &cmdOrigin(5), &cmdOrigin(7), &cmdOrigin(8),
-                                        &cmdOrigin(1), &cmdOrigin(2), &cmdOrigin(3), &cmdOrigin(9),
-                                        &cmdOrigin(6), optAngleRelative, optAngleAbsolute };
+        Picture1, scrOriginX, scrOriginY, &cmdOrigin(4), &cmdOrigin(5), &cmdOrigin(7),
+        &cmdOrigin(8), &cmdOrigin(1), &cmdOrigin(2), &cmdOrigin(3), &cmdOrigin(9), &cmdOrigin(6),
+        optAngleRelative, optAngleAbsolute };
     for (qsizetype i = 1; i < tabChain.size(); ++i) {
         setTabOrder(tabChain[i - 1], tabChain[i]);
     }
@@ -200,20 +216,24 @@ void frmMain::nameForAssistiveTechnology()
     for (int index = 1; index <= 2; ++index) {
         const QString colour = QLatin1String(colours[index - 1]);
         scrRadius(index).setAccessibleName(QStringLiteral("Arm %1 length").arg(index));
-        scrRadius(index).setAccessibleDescription(QStringLiteral("Length of the %1 arm in twips").arg(colour));
+        scrRadius(index).setAccessibleDescription(
+            QStringLiteral("Length of the %1 arm in twips").arg(colour));
         scrWidth(index).setAccessibleName(QStringLiteral("Arm %1 width").arg(index));
-        scrWidth(index).setAccessibleDescription(QStringLiteral("Line width of the %1 arm in pixels").arg(colour));
+        scrWidth(index).setAccessibleDescription(
+            QStringLiteral("Line width of the %1 arm in pixels").arg(colour));
     }
     scrOriginX->setAccessibleName(QStringLiteral("Anchor X"));
-    scrOriginX->setAccessibleDescription(QStringLiteral("Anchor's distance from the drawing's left edge in twips"));
+    scrOriginX->setAccessibleDescription(
+        QStringLiteral("Anchor's distance from the drawing's left edge in twips"));
     scrOriginY->setAccessibleName(QStringLiteral("Anchor Y"));
-    scrOriginY->setAccessibleDescription(QStringLiteral("Anchor's distance from the drawing's top edge in twips"));
+    scrOriginY->setAccessibleDescription(
+        QStringLiteral("Anchor's distance from the drawing's top edge in twips"));
 
-    const char *const places[] = { "top left", "top centre", "top right",
-                                   "middle left", "centre", "middle right",
-                                   "bottom left", "bottom centre", "bottom right" };
+    const char *const places[] = { "top left", "top centre", "top right", "middle left", "centre",
+        "middle right", "bottom left", "bottom centre", "bottom right" };
     for (int index = 1; index <= 9; ++index) {
-        cmdOrigin(index).setAccessibleName(QStringLiteral("Anchor: %1").arg(QLatin1String(places[index - 1])));
+        cmdOrigin(index).setAccessibleName(
+            QStringLiteral("Anchor: %1").arg(QLatin1String(places[index - 1])));
     }
 
     Picture1->setAccessibleName(QStringLiteral("Drawing"));

@@ -35,8 +35,9 @@ inline QString anchor()
 
 inline QString controls()
 {
-    return QStringLiteral("CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for "
-                          "FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. ");
+    return QStringLiteral(
+        "CONTROLS - Keypad 1 and 3 for Arm1, 4 and 6 for Arm2.  Laptops, look for "
+        "FN keys on (J,L) and (U,O) respectively.  SpaceBar to change Arm2's Mode. ");
 }
 
 } // namespace HelpText

@@ -55,7 +55,8 @@ QImage shown(const PictureBox *surface)
     const QWidget *window = surface->window();
     const QPoint at = surface->mapTo(window, QPoint(0, 0));
     return window->screen()
-        ->grabWindow(window->windowHandle()->winId(), at.x(), at.y(), surface->width(), surface->height())
+        ->grabWindow(
+            window->windowHandle()->winId(), at.x(), at.y(), surface->width(), surface->height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -81,14 +82,18 @@ QString difference(const QImage &actual, const QImage &expected)
             }
         }
     }
-    return QStringLiteral("%1 pixels differ, the first at (%2, %3)").arg(count).arg(first.x()).arg(first.y());
+    return QStringLiteral("%1 pixels differ, the first at (%2, %3)")
+        .arg(count)
+        .arg(first.x())
+        .arg(first.y());
 }
 
 // "Lines_1.X2=9286.78; Anchor1.Top=5000": assignments to the items of a surface, in order.
 void assign(PictureBox *surface, const QString &assignments)
 {
     for (const QString &assignment : assignments.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QStringList target = assignment.section(QLatin1Char('='), 0, 0).trimmed().split(QLatin1Char('.'));
+        const QStringList target
+            = assignment.section(QLatin1Char('='), 0, 0).trimmed().split(QLatin1Char('.'));
         const QString value = assignment.section(QLatin1Char('='), 1).trimmed();
         SurfaceItem *item = surface->item(target.value(0));
         QVERIFY2(item, qPrintable(QStringLiteral("no item %1").arg(target.value(0))));
@@ -142,7 +147,8 @@ void TstPartialRepaint::showSurface()
         const char *name;
         QColor color;
         float x1, y1, x2, y2;
-    } lines[] = { { "Lines_1", Qt::red, 5302, 4822, 9302, 4822 }, { "Lines_2", Qt::blue, 9302, 4822, 9302, 6322 } };
+    } lines[] = { { "Lines_1", Qt::red, 5302, 4822, 9302, 4822 },
+        { "Lines_2", Qt::blue, 9302, 4822, 9302, 6322 } };
     for (const auto &design : lines) {
         LineItem *line = m_surface->addLine();
         line->setName(QString::fromLatin1(design.name));
@@ -214,8 +220,7 @@ void TstPartialRepaint::unchangedAssignmentRepaintsNothing()
     public:
         explicit PaintCounter(int &paints)
             : m_paints(paints)
-        {
-        }
+        { }
         bool eventFilter(QObject *, QEvent *event) override
         {
             m_paints += event->type() == QEvent::Paint;
@@ -227,8 +232,9 @@ void TstPartialRepaint::unchangedAssignmentRepaintsNothing()
     } counter(paints);
     m_surface->installEventFilter(&counter);
 
-    assign(m_surface, QStringLiteral("Lines_1.X1=5302; Lines_1.Y1=4822; Lines_1.X2=9302; Lines_1.Y2=4822; "
-                                     "Lines_1.BorderWidth=20; Anchor2.Left=5177; Anchor2.Top=4722"));
+    assign(m_surface,
+        QStringLiteral("Lines_1.X1=5302; Lines_1.Y1=4822; Lines_1.X2=9302; Lines_1.Y2=4822; "
+                       "Lines_1.BorderWidth=20; Anchor2.Left=5177; Anchor2.Top=4722"));
     paintPending();
     QCOMPARE(paints, 0);
 
@@ -261,7 +267,8 @@ void TstPartialRepaint::keypadTurnsLeaveTheScreenAsAFullRepaint()
         const QImage actual = shown(surface);
         const QImage expected = repaintedWhole(surface);
         QVERIFY2(actual == expected,
-                 qPrintable(QStringLiteral("after press %1: %2").arg(press).arg(difference(actual, expected))));
+            qPrintable(
+                QStringLiteral("after press %1: %2").arg(press).arg(difference(actual, expected))));
     }
 }
 
@@ -278,7 +285,8 @@ void TstPartialRepaint::lengthDragLeavesTheScreenAsAFullRepaint()
         const QImage actual = shown(surface);
         const QImage expected = repaintedWhole(surface);
         QVERIFY2(actual == expected,
-                 qPrintable(QStringLiteral("at length %1: %2").arg(radius).arg(difference(actual, expected))));
+            qPrintable(
+                QStringLiteral("at length %1: %2").arg(radius).arg(difference(actual, expected))));
     }
 }
 

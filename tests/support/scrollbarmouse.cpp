@@ -7,8 +7,7 @@
 
 ScrollBarMouse::ScrollBarMouse(QScrollBar *bar)
     : m_bar(bar)
-{
-}
+{ }
 
 ScrollBarMouse::~ScrollBarMouse()
 {
@@ -41,8 +40,8 @@ void ScrollBarMouse::click(QStyle::SubControl control) const
 {
     const QRect rect = part(control);
     if (rect.isEmpty()) {
-        qFatal("scroll bar %s has no part %d to click", qPrintable(m_bar->objectName()),
-               int(control));
+        qFatal(
+            "scroll bar %s has no part %d to click", qPrintable(m_bar->objectName()), int(control));
     }
     send(rect.center(), true, true);
 }

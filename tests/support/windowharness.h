@@ -26,8 +26,7 @@ public:
 
     // The control of that object name ("scrRadius_1", "cmdOrigin_5", "fraArm1"...); fails the
     // test and returns null when there is none of that kind.
-    template<typename Control>
-    Control *control(const QString &name) const
+    template<typename Control> Control *control(const QString &name) const
     {
         return qobject_cast<Control *>(find(name));
     }

@@ -83,61 +83,43 @@ void TstHoverHelp::pathShowsHelpOfEachArea_data()
     const QString window = QStringLiteral("frmMain");
     QTest::newRow("start-up, before any move") << QList<Step> {};
     QTest::newRow("background, Arm 1 panel, its Length bar")
-        << QList<Step> { { window, BackgroundSpot, Background },
-                         { "fraArm1", Arm1Bare, Arm1 },
-                         { "scrRadius_1", {}, Arm1 } };
+        << QList<Step> { { window, BackgroundSpot, Background }, { "fraArm1", Arm1Bare, Arm1 },
+               { "scrRadius_1", {}, Arm1 } };
     QTest::newRow("Hover Help border, CONTROLS, help line")
         << QList<Step> { { "fraHoverHelp", HoverHelpBorder, Blank },
-                         { "lblHoverControls", {}, Keys },
-                         { "lblInfo", {}, Keys } };
+               { "lblHoverControls", {}, Keys }, { "lblInfo", {}, Keys } };
     QTest::newRow("background, then Width label of Arm 1")
         << QList<Step> { { window, BackgroundSpot, Background }, { "Label1", {}, Background } };
     QTest::newRow("controls without a handler keep the start-up text")
-        << QList<Step> { { "Picture1", SurfaceBare, KeypadHelp },
-                         { "Picture1", {}, KeypadHelp },
-                         { "scrWidth_2", {}, KeypadHelp },
-                         { "Label3", {}, KeypadHelp },
-                         { "optAngleRelative", {}, KeypadHelp },
-                         { "cmdOrigin_9", {}, KeypadHelp },
-                         { "lblInfo", {}, KeypadHelp } };
+        << QList<Step> { { "Picture1", SurfaceBare, KeypadHelp }, { "Picture1", {}, KeypadHelp },
+               { "scrWidth_2", {}, KeypadHelp }, { "Label3", {}, KeypadHelp },
+               { "optAngleRelative", {}, KeypadHelp }, { "cmdOrigin_9", {}, KeypadHelp },
+               { "lblInfo", {}, KeypadHelp } };
     QTest::newRow("Arm 1 caption, then the surface")
-        << QList<Step> { { "fraArm1", Arm1Caption, Arm1 },
-                         { "Picture1", SurfaceBare, Arm1 },
-                         { "Picture1", {}, Arm1 } };
+        << QList<Step> { { "fraArm1", Arm1Caption, Arm1 }, { "Picture1", SurfaceBare, Arm1 },
+               { "Picture1", {}, Arm1 } };
     QTest::newRow("Arm 2 panel, its bars and labels")
-        << QList<Step> { { "fraArm2", Arm2Bare, Arm2 },
-                         { "scrWidth_2", {}, Arm2 },
-                         { "Label2", {}, Arm2 },
-                         { "Label4", {}, Arm2 },
-                         { "scrRadius_2", {}, Arm2 } };
+        << QList<Step> { { "fraArm2", Arm2Bare, Arm2 }, { "scrWidth_2", {}, Arm2 },
+               { "Label2", {}, Arm2 }, { "Label4", {}, Arm2 }, { "scrRadius_2", {}, Arm2 } };
     QTest::newRow("Mode panel, its option buttons, back to Arm 2")
-        << QList<Step> { { "fraArm2Mode", ModeBare, Mode },
-                         { "optAngleAbsolute", {}, Mode },
-                         { "optAngleRelative", {}, Mode },
-                         { "fraArm2", Arm2Bare, Arm2 },
-                         { "fraArm2Mode", ModeBare, Mode } };
+        << QList<Step> { { "fraArm2Mode", ModeBare, Mode }, { "optAngleAbsolute", {}, Mode },
+               { "optAngleRelative", {}, Mode }, { "fraArm2", Arm2Bare, Arm2 },
+               { "fraArm2Mode", ModeBare, Mode } };
     QTest::newRow("Anchor panel, its buttons and bars")
-        << QList<Step> { { "fraOrigin", OriginBare, Anchor },
-                         { "cmdOrigin_5", {}, Anchor },
-                         { "cmdOrigin_1", {}, Anchor },
-                         { "scrOriginX", {}, Anchor },
-                         { "scrOriginY", {}, Anchor } };
+        << QList<Step> { { "fraOrigin", OriginBare, Anchor }, { "cmdOrigin_5", {}, Anchor },
+               { "cmdOrigin_1", {}, Anchor }, { "scrOriginX", {}, Anchor },
+               { "scrOriginY", {}, Anchor } };
     QTest::newRow("CONTROLS, Hover Help caption, CONTROLS again, surface")
         << QList<Step> { { "lblHoverControls", {}, Keys },
-                         { "fraHoverHelp", HoverHelpCaption, Blank },
-                         { "lblHoverControls", {}, Keys },
-                         { "Picture1", {}, Keys } };
+               { "fraHoverHelp", HoverHelpCaption, Blank }, { "lblHoverControls", {}, Keys },
+               { "Picture1", {}, Keys } };
     QTest::newRow("blank help stays blank over the surface and the help line")
-        << QList<Step> { { "fraHoverHelp", HoverHelpBorder, Blank },
-                         { "Picture1", {}, Blank },
-                         { "lblInfo", {}, Blank } };
+        << QList<Step> { { "fraHoverHelp", HoverHelpBorder, Blank }, { "Picture1", {}, Blank },
+               { "lblInfo", {}, Blank } };
     QTest::newRow("every panel in turn")
-        << QList<Step> { { "fraOrigin", OriginBare, Anchor },
-                         { "fraArm1", Arm1Bare, Arm1 },
-                         { window, BackgroundSpot, Background },
-                         { "fraArm2", Arm2Bare, Arm2 },
-                         { "fraHoverHelp", HoverHelpBorder, Blank },
-                         { "fraArm2Mode", ModeBare, Mode } };
+        << QList<Step> { { "fraOrigin", OriginBare, Anchor }, { "fraArm1", Arm1Bare, Arm1 },
+               { window, BackgroundSpot, Background }, { "fraArm2", Arm2Bare, Arm2 },
+               { "fraHoverHelp", HoverHelpBorder, Blank }, { "fraArm2Mode", ModeBare, Mode } };
 }
 
 void TstHoverHelp::pathShowsHelpOfEachArea()

@@ -30,7 +30,9 @@ bool Application::notify(QObject *receiver, QEvent *event)
 
 QString Application::fatalMessage(const RuntimeError &error)
 {
-    return QStringLiteral("Run-time error '%1':\n\n%2").arg(error.number()).arg(QString::fromUtf8(error.what()));
+    return QStringLiteral("Run-time error '%1':\n\n%2")
+        .arg(error.number())
+        .arg(QString::fromUtf8(error.what()));
 }
 
 void Application::reportFatal(const RuntimeError &error)

@@ -7,8 +7,7 @@
 
 #include <map>
 
-template<typename Member>
-class ControlArray
+template<typename Member> class ControlArray
 {
 public:
     void add(int index, Member *member) { m_members[index] = member; }
@@ -31,8 +30,6 @@ public:
             QObject::connect(member, signal, context, [handler, index = index] { handler(index); });
         }
     }
-
-    const std::map<int, Member *> &members() const { return m_members; }
 
 private:
     std::map<int, Member *> m_members;

@@ -21,7 +21,7 @@ QFont tahoma(double points, bool bold)
 {
     QFont font;
     font.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
-                       QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif") });
+        QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif") });
     font.setPixelSize(qRound(points * 96 / 72));
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);

@@ -30,9 +30,9 @@ void Form::setVisible(bool visible)
     QWidget::setVisible(visible);
 }
 
-void Form::Form_KeyDown(int &, int) {}
+void Form::Form_KeyDown(int &, int) { }
 
-void Form::Form_MouseMove(int, int, float, float) {}
+void Form::Form_MouseMove(int, int, float, float) { }
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
@@ -77,5 +77,5 @@ bool Form::previewKey(QObject *watched, QEvent *event)
 void Form::mouseMoveEvent(QMouseEvent *event)
 {
     Form_MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-                   pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
+        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
 }

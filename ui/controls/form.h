@@ -16,7 +16,7 @@ public:
     void setVisible(bool visible) override;
 
 protected:
-    virtual void Form_Load() {}
+    virtual void Form_Load() { }
     // Key preview: every key press but Tab and Shift+Tab, before the focused control sees it.
     // KeyCode is the classic virtual-key code; setting it to 0 withholds the key from the control.
     virtual void Form_KeyDown(int &KeyCode, int Shift);

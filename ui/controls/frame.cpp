@@ -29,16 +29,18 @@ void Frame::paintEvent(QPaintEvent *)
 
     if (!m_caption.isEmpty()) {
         const int left = 6;
-        const QRect captionRect(left, 0, metrics.horizontalAdvance(m_caption) + 2, metrics.height());
+        const QRect captionRect(
+            left, 0, metrics.horizontalAdvance(m_caption) + 2, metrics.height());
         painter.fillRect(captionRect, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+        painter.drawText(
+            captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
     }
 }
 
 void Frame::mouseMoveEvent(QMouseEvent *event)
 {
     emit MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-                   pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
+        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
     event->accept();
 }

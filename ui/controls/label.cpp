@@ -17,6 +17,6 @@ Label::Label(const QString &caption, QWidget *parent)
 void Label::mouseMoveEvent(QMouseEvent *event)
 {
     emit MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-                   pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
+        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
     event->accept();
 }

@@ -1,4 +1,4 @@
-// Colours of the control set: classic 0x00BBGGRR values and fully specified palettes.
+// Colours of the control set: classic 0x00BBGGRR values and palettes with every role set.
 #pragma once
 
 #include <QColor>

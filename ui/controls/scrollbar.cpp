@@ -4,6 +4,7 @@
 #include "runtimeerror.h"
 
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -13,7 +14,8 @@ namespace {
 
 void requireInt16(int value)
 {
-    if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max()) {
+    if (value < std::numeric_limits<int16_t>::min()
+        || value > std::numeric_limits<int16_t>::max()) {
         throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
     }
 }
@@ -71,14 +73,8 @@ void ScrollBar::assignValue(int value)
         return;
     }
     // Qt emits valueChanged inside setValue, so Change runs before this assignment returns.
-    m_assigning = true;
-    try {
-        setValue(direction() * value);
-    } catch (...) {
-        m_assigning = false;
-        throw;
-    }
-    m_assigning = false;
+    const QScopedValueRollback assigning(m_assigning, true);
+    setValue(direction() * value);
 }
 
 void ScrollBar::assignSmallChange(int step)
@@ -105,7 +101,6 @@ void ScrollBar::applyRange(int min, int max)
         setRange(std::min(d * min, d * max), std::max(d * min, d * max));
         setValue(d * kept);
     }
-    update();
     if (kept != before) {
         emit Change();
     }

@@ -8,8 +8,7 @@ ShapeItem::ShapeItem(PictureBox *surface, float width, float height)
     : SurfaceItem(surface)
     , m_width(width)
     , m_height(height)
-{
-}
+{ }
 
 void ShapeItem::setLeft(float left)
 {
@@ -23,7 +22,8 @@ void ShapeItem::setTop(float top)
 
 QRectF ShapeItem::rectInPixels() const
 {
-    return { twipsToPoint(m_left, m_top), QSizeF(m_width / TwipsPerPixel, m_height / TwipsPerPixel) };
+    return { twipsToPoint(m_left, m_top),
+        QSizeF(m_width / TwipsPerPixel, m_height / TwipsPerPixel) };
 }
 
 QRectF ShapeItem::bounds() const

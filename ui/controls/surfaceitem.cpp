@@ -4,8 +4,7 @@
 
 SurfaceItem::SurfaceItem(PictureBox *surface)
     : m_surface(surface)
-{
-}
+{ }
 
 void SurfaceItem::setColor(const QColor &color)
 {

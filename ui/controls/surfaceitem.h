@@ -31,8 +31,7 @@ protected:
     // Assigns a property and repaints what the item covered before and covers now. Every
     // assignment is announced, but one that changes nothing repaints nothing: a drawing procedure
     // sets all four end points of a line when often only two of them move.
-    template<typename Value>
-    void assign(Value &property, const Value &value)
+    template<typename Value> void assign(Value &property, const Value &value)
     {
         if (property == value) {
             announce(nullptr);
@@ -44,7 +43,7 @@ protected:
     }
 
     // After the colour changed, for items that keep drawing tools built from it.
-    virtual void restyle() {}
+    virtual void restyle() { }
 
 private:
     // before: the bounds before a real change, or null when nothing changed.
