@@ -3,38 +3,13 @@
 #include "controls/scrollbar.h"
 
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWindow>
-
-namespace {
-
-QRect thumbRect(const ScrollBar *bar)
-{
-    // What QScrollBar::initStyleOption fills in; it is protected.
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    if (option.orientation == Qt::Horizontal) {
-        option.state |= QStyle::State_Horizontal;
-    }
-    return bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-}
-
-} // namespace
 
 ThumbDrag::ThumbDrag(QWidget *window, ScrollBar *bar)
     : m_window(window->windowHandle())
     , m_bar(bar)
-    , m_pos(bar->mapTo(window, thumbRect(bar).center()))
+    , m_pos(bar->mapTo(window, bar->partRect(QStyle::SC_ScrollBarSlider).center()))
 {
     m_counting = QObject::connect(bar, &ScrollBar::Scroll, [this] { ++m_scrolls; });
     send(QEvent::MouseButtonPress, true);

@@ -20,27 +20,6 @@
 
 namespace {
 
-// What QScrollBar::initStyleOption fills in, for asking the style where a bar's parts are.
-QStyleOptionSlider sliderOption(const ScrollBar &bar)
-{
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.subControls = QStyle::SC_All;
-    option.activeSubControls = QStyle::SC_None;
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    if (bar.orientation() == Qt::Horizontal) {
-        option.state |= QStyle::State_Horizontal;
-    }
-    return option;
-}
-
 QString keyName(int key, Qt::KeyboardModifiers modifiers)
 {
     const QString name = QKeySequence(key).toString();
@@ -282,7 +261,7 @@ void SoakDriver::arrowOrTrackClick(bool track)
     const QStyle::SubControl part = track
         ? (towardsMin ? QStyle::SC_ScrollBarSubPage : QStyle::SC_ScrollBarAddPage)
         : (towardsMin ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine);
-    const QStyleOptionSlider option = sliderOption(*bar);
+    const QStyleOptionSlider option = bar->styleOption();
     const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
     QPoint local = randomPointIn(rect);
     if (bar->style()->hitTestComplexControl(QStyle::CC_ScrollBar, &option, local, bar) != part) {
@@ -308,7 +287,7 @@ void SoakDriver::thumbDrag()
 {
     QString name;
     ScrollBar *bar = randomBar(name);
-    const QStyleOptionSlider option = sliderOption(*bar);
+    const QStyleOptionSlider option = bar->styleOption();
     const QRect thumb = bar->style()->subControlRect(
         QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
     const int moves = 1 + below(6);

@@ -1,11 +1,11 @@
 #include "scrollbarmouse.h"
 
-#include <QScrollBar>
-#include <QStyleOptionSlider>
+#include "controls/scrollbar.h"
+
 #include <QTest>
 #include <QWindow>
 
-ScrollBarMouse::ScrollBarMouse(QScrollBar *bar)
+ScrollBarMouse::ScrollBarMouse(ScrollBar *bar)
     : m_bar(bar)
 { }
 
@@ -18,22 +18,7 @@ ScrollBarMouse::~ScrollBarMouse()
 
 QRect ScrollBarMouse::part(QStyle::SubControl control) const
 {
-    QStyleOptionSlider option;
-    option.initFrom(m_bar);
-    option.subControls = QStyle::SC_None;
-    option.activeSubControls = QStyle::SC_None;
-    option.orientation = m_bar->orientation();
-    option.minimum = m_bar->minimum();
-    option.maximum = m_bar->maximum();
-    option.sliderPosition = m_bar->sliderPosition();
-    option.sliderValue = m_bar->value();
-    option.singleStep = m_bar->singleStep();
-    option.pageStep = m_bar->pageStep();
-    option.upsideDown = m_bar->invertedAppearance();
-    if (m_bar->orientation() == Qt::Horizontal) {
-        option.state |= QStyle::State_Horizontal;
-    }
-    return m_bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, m_bar);
+    return m_bar->partRect(control);
 }
 
 void ScrollBarMouse::click(QStyle::SubControl control) const

@@ -6,12 +6,12 @@
 #include <QRect>
 #include <QStyle>
 
-class QScrollBar;
+class ScrollBar;
 
 class ScrollBarMouse
 {
 public:
-    explicit ScrollBarMouse(QScrollBar *bar);
+    explicit ScrollBarMouse(ScrollBar *bar);
     // Lets go of a thumb still held, so that a test that stops half-way leaves no button down.
     ~ScrollBarMouse();
     ScrollBarMouse(const ScrollBarMouse &) = delete;
@@ -39,7 +39,7 @@ private:
     QPoint onAxis(int along) const;
     void send(QPoint barPos, bool press, bool release) const;
 
-    QScrollBar *m_bar;
+    ScrollBar *m_bar;
     QPoint m_pointer;
     bool m_pressed = false;
 };

@@ -89,6 +89,19 @@ void ScrollBar::assignLargeChange(int step)
     setPageStep(step);
 }
 
+QStyleOptionSlider ScrollBar::styleOption() const
+{
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return option;
+}
+
+QRect ScrollBar::partRect(QStyle::SubControl part) const
+{
+    const QStyleOptionSlider option = styleOption();
+    return style()->subControlRect(QStyle::CC_ScrollBar, &option, part, this);
+}
+
 void ScrollBar::applyRange(int min, int max)
 {
     const int before = Value();

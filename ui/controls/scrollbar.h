@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 class ScrollBar : public QScrollBar
 {
@@ -27,6 +29,11 @@ public:
     void assignValue(int value);
     void assignSmallChange(int step);
     void assignLargeChange(int step);
+
+    // The style's view of the bar as Qt paints it, and where that puts a part (arrow, track,
+    // thumb) now, in the bar's coordinates: for input aimed at a part.
+    QStyleOptionSlider styleOption() const;
+    QRect partRect(QStyle::SubControl part) const;
 
 signals:
     // The value changed: an arrow or track click, a thumb released at a new value, or code.

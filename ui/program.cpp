@@ -1,0 +1,25 @@
+#include "program.h"
+
+#include "frmmain.h"
+#include "runtimeerror.h"
+
+#include "controls/application.h"
+
+#include <QIcon>
+
+int runProgram(Application &app)
+{
+    app.setApplicationName(QStringLiteral("armdraw"));
+    // The installed desktop entry's name (set in packaging/): Wayland shells find the window's
+    // icon and menu entry through it; X11 ones take the icon from the window.
+    app.setDesktopFileName(QStringLiteral(ARMDRAW_APP_ID));
+    app.setWindowIcon(QIcon::fromTheme(QStringLiteral(ARMDRAW_APP_ID)));
+
+    frmMain window;
+    try {
+        window.show();
+    } catch (const RuntimeError &error) {
+        Application::reportFatal(error);
+    }
+    return app.exec();
+}
