@@ -41,12 +41,3 @@ int32_t roundToInt32(double value)
     }
     return toInt32(static_cast<int64_t>(rounded));
 }
-
-int16_t toInt16(int64_t value)
-{
-    if (value < std::numeric_limits<int16_t>::min()
-        || value > std::numeric_limits<int16_t>::max()) {
-        throw RuntimeError(RuntimeError::Kind::Overflow);
-    }
-    return static_cast<int16_t>(value);
-}

@@ -10,6 +10,3 @@ int32_t checkedSub(int32_t a, int32_t b);
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 // Throws Overflow when the result does not fit 32 bits (NaN included).
 int32_t roundToInt32(double value);
-
-// Narrowing to 16 bits; throws Overflow outside -32768..32767.
-int16_t toInt16(int64_t value);

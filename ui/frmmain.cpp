@@ -73,14 +73,14 @@ void frmMain::Form_Load()
 
     scrWidth(1).assignValue(Lines(1).BorderWidth());
     scrWidth(2).assignValue(Lines(2).BorderWidth());
-    scrRadius(1).assignValue(toInt16(Arm(1).Radius));
-    scrRadius(2).assignValue(toInt16(Arm(2).Radius));
+    scrRadius(1).assignValue(Arm(1).Radius);
+    scrRadius(2).assignValue(Arm(2).Radius);
 
     // The maxima first: the design maximum (1000) is below the anchor's start values.
-    scrOriginX->assignMax(toInt16(roundToInt32(Picture1->Width())));
-    scrOriginY->assignMax(toInt16(roundToInt32(Picture1->Height())));
-    scrOriginX->assignValue(toInt16(OriginX));
-    scrOriginY->assignValue(toInt16(OriginY));
+    scrOriginX->assignMax(roundToInt32(Picture1->Width()));
+    scrOriginY->assignMax(roundToInt32(Picture1->Height()));
+    scrOriginX->assignValue(OriginX);
+    scrOriginY->assignValue(OriginY);
 
     DrawArm1();
     DrawArm2();
@@ -189,8 +189,8 @@ void frmMain::cmdOrigin_Click(int Index)
     OriginY = place.y;
     // Each assignment that changes a bar draws at once through its Change handler; OriginY is
     // already new when X's handler draws, so every drawing is at the new place.
-    scrOriginX->assignValue(toInt16(OriginX));
-    scrOriginY->assignValue(toInt16(OriginY));
+    scrOriginX->assignValue(OriginX);
+    scrOriginY->assignValue(OriginY);
     PositionAnchor();
     DrawArm1();
     DrawArm2();

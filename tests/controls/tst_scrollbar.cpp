@@ -76,6 +76,7 @@ private slots:
     // The wheel.
     void wheelNotchIsOneArrowStep_data();
     void wheelNotchIsOneArrowStep();
+    void wheelNotchWhileThumbHeldRaisesChange();
 
 private:
     ProbeBar *makeBar(Qt::Orientation orientation, const Design &design);
@@ -90,6 +91,13 @@ private:
         QTest::mouseRelease(m_window->windowHandle(), Qt::LeftButton, {}, inWindow(barPos));
     }
     void watch();
+    void wheel(QPointF barPos, int delta)
+    {
+        QWheelEvent event(barPos, m_bar->mapToGlobal(barPos), QPoint(), QPoint(0, delta),
+            m_bar->isSliderDown() ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier,
+            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(m_bar, &event);
+    }
     // Where the thumb's centre lies `pixels` further along the bar (down or right).
     QPoint alongFromThumb(int pixels) const;
 
@@ -475,11 +483,22 @@ void TstScrollBar::wheelNotchIsOneArrowStep()
     makeBar(orientation, { min, max, 10, 100, start });
     const QPointF centre = QRectF(m_bar->rect()).center();
     for (const int delta : deltas) {
-        QWheelEvent wheel(centre, m_bar->mapToGlobal(centre), QPoint(), QPoint(0, delta),
-            Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(m_bar, &wheel);
+        wheel(centre, delta);
     }
     QCOMPARE(m_recorder->take(), expected);
+}
+
+void TstScrollBar::wheelNotchWhileThumbHeldRaisesChange()
+{
+    makeBar(Qt::Vertical, { 10000, 1, 10, 100, 5000 });
+    const QPoint grip = alongFromThumb(0);
+    press(grip);
+    wheel(grip, 120);
+    QCOMPARE(m_recorder->take(), QStringList { "Change 5010" });
+    // Released where it was pressed: the notch's Change was the only one.
+    release(grip);
+    QCOMPARE(m_recorder->take(), QStringList());
+    QCOMPARE(m_bar->Value(), 5010);
 }
 
 QTEST_MAIN(TstScrollBar)

@@ -124,36 +124,4 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundToInt32Test,
         RoundCase { "nan", std::numeric_limits<double>::quiet_NaN(), std::nullopt }),
     rowName<testing::TestParamInfo<RoundCase>>);
 
-// --- Narrowing to a 16-bit property value.
-
-struct NarrowCase
-{
-    std::string name;
-    int64_t value;
-    std::optional<int16_t> result; // none: Overflow
-};
-
-class ToInt16Test : public testing::TestWithParam<NarrowCase>
-{
-};
-
-TEST_P(ToInt16Test, KeepsValuesThatFitAndRejectsTheRest)
-{
-    const NarrowCase &row = GetParam();
-    if (row.result) {
-        EXPECT_EQ(toInt16(row.value), *row.result);
-    } else {
-        EXPECT_EQ(errorOf([&] { toInt16(row.value); }), RuntimeError::Kind::Overflow);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Limits, ToInt16Test,
-    testing::Values(NarrowCase { "max", 32767, int16_t { 32767 } },
-        NarrowCase { "one_above_max", 32768, std::nullopt },
-        NarrowCase { "min", -32768, int16_t { -32768 } },
-        NarrowCase { "one_below_min", -32769, std::nullopt },
-        NarrowCase { "surface_width", 10605, int16_t { 10605 } },
-        NarrowCase { "wraps_to_zero_if_truncated", 65536, std::nullopt }),
-    rowName<testing::TestParamInfo<NarrowCase>>);
-
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "frmmain.h"
 #include "modglobalsconstants.h"
+#include "runtimeerror.h"
 
 #include "controls/lineitem.h"
 #include "controls/optionbutton.h"
@@ -41,6 +42,9 @@ private slots:
 
     // Start-up runs once
     void showingAgainKeepsTheTurnedArm();
+
+    // A surface too large for the anchor bars
+    void surfaceBeyondSixteenBitsIsTheBarsInvalidValue();
 };
 
 // --- Values after start-up ---------------------------------------------------------------------
@@ -172,6 +176,23 @@ void tst_Startup::showingAgainKeepsTheTurnedArm()
     QVERIFY(harness.control<OptionButton>(QStringLiteral("optAngleRelative"))->Value());
     QCOMPARE(drawn(harness.line(1)), segment1);
     QCOMPARE(drawn(harness.line(2)), segment2);
+}
+
+// --- A surface too large for the anchor bars ---------------------------------------------------
+
+void tst_Startup::surfaceBeyondSixteenBitsIsTheBarsInvalidValue()
+{
+    frmMain window;
+    auto *surface = window.findChild<PictureBox *>(QStringLiteral("Picture1"));
+    QVERIFY(surface);
+    surface->resize(2185, surface->height()); // 32775 twips: no 16-bit bound holds it
+    try {
+        window.show();
+        QFAIL("start-up took a maximum beyond 16 bits");
+    } catch (const RuntimeError &error) {
+        // The bar's own rule, not an overflow of a conversion on the way to it.
+        QCOMPARE(error.kind(), RuntimeError::Kind::InvalidPropertyValue);
+    }
 }
 
 ARMDRAW_TEST_MAIN(tst_Startup)

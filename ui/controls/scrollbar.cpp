@@ -73,7 +73,7 @@ void ScrollBar::assignValue(int value)
         return;
     }
     // Qt emits valueChanged inside setValue, so Change runs before this assignment returns.
-    const QScopedValueRollback assigning(m_assigning, true);
+    const QScopedValueRollback notTheThumb(m_notTheThumb, true);
     setValue(direction() * value);
 }
 
@@ -121,11 +121,14 @@ void ScrollBar::applyRange(int min, int max)
 
 void ScrollBar::onValueChanged()
 {
-    if (isSliderDown() && !m_assigning) {
+    if (isSliderDown() && !m_notTheThumb) {
         emit Scroll();
-    } else {
-        emit Change();
+        return;
     }
+    // A change while the thumb is held has been told already; the release tells only what the
+    // thumb adds after it.
+    m_valueBeforeDrag = Value();
+    emit Change();
 }
 
 void ScrollBar::mousePressEvent(QMouseEvent *event)
@@ -143,6 +146,8 @@ void ScrollBar::wheelEvent(QWheelEvent *event)
     // One notch is one arrow click, towards the top or left end for a turn away from the user.
     const QPoint delta = event->angleDelta();
     m_wheelDelta += std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : delta.x();
+    // Not a thumb move, even while the thumb is held: Change, like every other notch.
+    const QScopedValueRollback notTheThumb(m_notTheThumb, true);
     while (std::abs(m_wheelDelta) >= 120) {
         const bool towardsStart = m_wheelDelta > 0;
         m_wheelDelta += towardsStart ? -120 : 120;

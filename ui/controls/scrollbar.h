@@ -55,5 +55,6 @@ private:
     int m_max = 32767;
     int m_valueBeforeDrag = 0;
     int m_wheelDelta = 0;
-    bool m_assigning = false;
+    // Set while code or the wheel moves the value: Change, even while the thumb is held down.
+    bool m_notTheThumb = false;
 };
