@@ -77,6 +77,11 @@ check_tree() {
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
         fail "$what: the metainfo does not launch $app_id.desktop"
     grep -q "<binary>$command</binary>" "$metainfo" || fail "$what: the metainfo does not provide $command"
+    grep -q "<project_license>MIT</project_license>" "$metainfo" || fail "$what: the metainfo names no MIT licence"
+
+    copyright=$prefix/share/doc/armdraw/copyright
+    grep -q '^License: MIT$' "$copyright" && grep -q '^ Permission is hereby granted' "$copyright" ||
+        fail "$what: $copyright does not carry the MIT licence"
 
     # Launched from the entry's command, the program must come up and stay up; a missing
     # library or plugin ends it at once.
@@ -105,6 +110,8 @@ case $deb in
     *) fail "scripts/package printed '$deb', not a .deb path" ;;
 esac
 [ "$(dpkg-deb -f "$deb" Package)" = armdraw ] || fail "the package is not named armdraw"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "armdraw developers" ] ||
+    fail "the package's maintainer is '$(dpkg-deb -f "$deb" Maintainer)'"
 depends=$(dpkg-deb -f "$deb" Depends)
 for dependency in libqt6widgets6 fonts-wine; do
     echo "$depends" | grep -q "$dependency" || fail "the package does not depend on $dependency"
