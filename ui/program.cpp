@@ -11,9 +11,13 @@ int runProgram(Application &app)
 {
     app.setApplicationName(QStringLiteral("armdraw"));
     // The installed desktop entry's name (set in packaging/): Wayland shells find the window's
-    // icon and menu entry through it; X11 ones take the icon from the window.
+    // icon and menu entry through it; X11 and Windows take the icon from the window.
     app.setDesktopFileName(QStringLiteral(ARMDRAW_APP_ID));
-    app.setWindowIcon(QIcon::fromTheme(QStringLiteral(ARMDRAW_APP_ID)));
+    QIcon icon;
+    for (const int size : { 48, 128, 256 }) {
+        icon.addFile(QStringLiteral(":/icons/armdraw-%1.png").arg(size), QSize(size, size));
+    }
+    app.setWindowIcon(icon);
 
     frmMain window;
     try {

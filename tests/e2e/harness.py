@@ -472,6 +472,14 @@ class App:
     def release(self):
         self.xdotool("mouseup", "1")
 
+    def window_property(self, name):
+        """The window's X property as xprop prints it."""
+        result = subprocess.run(["xprop", "-id", str(self.wid), name], env=self.env, capture_output=True,
+                                text=True, timeout=20)
+        if result.returncode != 0:
+            raise HarnessError(f"xprop {name} failed: {result.stderr.strip()}")
+        return result.stdout
+
     # Pixels.
 
     def capture(self):

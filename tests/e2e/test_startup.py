@@ -1,5 +1,7 @@
 """The window as it first appears on a real X server: the arm, the tints, the buttons."""
 
+import re
+
 import harness
 from harness import (BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE, FRA_ORIGIN, GREY, LBL_HOVER_CONTROLS,
                      LBL_INFO, LIGHT_BLUE, LIGHT_GREY, LIGHT_RED, OPT_FLOATING, OPT_RIGID, RED, WHITE, Arm,
@@ -57,6 +59,11 @@ class StartupTest(harness.X11TestCase):
         self.assertTrue(option_selected(image, OPT_FLOATING), "Floating selected")
         self.assertFalse(option_selected(image, OPT_RIGID), "Rigid not selected")
         self.assertFalse(image.is_uniform(LBL_INFO), "the keypad help shows in the help line")
+
+    def test_the_window_carries_its_own_icon(self):
+        # Nothing is installed here: the icon can only come from inside the program.
+        sizes = re.findall(r"Icon \((\d+ x \d+)\)", self.app.window_property("_NET_WM_ICON"))
+        self.assertIn("48 x 48", sizes)
 
 
 if __name__ == "__main__":
