@@ -22,6 +22,11 @@ int64_t worldAngle(int32_t base, int32_t arm2Angle)
     return int64_t { base } + arm2Angle;
 }
 
+int directionOf(int64_t angle)
+{
+    return static_cast<int>((angle % 360 + 360) % 360);
+}
+
 int32_t fitAngle(int64_t angle)
 {
     constexpr int64_t turn = 360;

@@ -21,6 +21,9 @@ int32_t baseAngle(bool rigid, int32_t arm1Angle);
 // Segment 2's direction in the world. Summed in 64 bits: no pair of stored angles can overflow it.
 int64_t worldAngle(int32_t base, int32_t arm2Angle);
 
+// The direction 0..359 that an unbounded angle points in: 1345 -> 265, -155 -> 205.
+int directionOf(int64_t angle);
+
 // An exact angle brought into the 32-bit range by the fewest whole turns towards zero, so that
 // the direction it names is kept. Angles already in range come back unchanged.
 int32_t fitAngle(int64_t angle);

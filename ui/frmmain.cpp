@@ -296,18 +296,24 @@ void frmMain::describeSurface()
 
 QString frmMain::describeArm() const
 {
+    // The stored angle as it stands, then the direction a listener can picture.
+    const auto pointing = [](int64_t world) {
+        return QStringLiteral("pointing %1 degrees clockwise from right").arg(directionOf(world));
+    };
     const bool rigid = optAngleRelative->Value();
     const int64_t arm2World = worldAngle(baseAngle(rigid, Arm(1).Angle), Arm(2).Angle);
     const QString arm2Angle = rigid
         ? QStringLiteral("%1 degrees to arm 1 (%2 to the world)").arg(Arm(2).Angle).arg(arm2World)
         : QStringLiteral("%1 degrees").arg(Arm(2).Angle);
-    return QStringLiteral("Red arm 1: angle %1 degrees, length %2 twips, width %3 pixels. "
-                          "Blue arm 2: angle %4, length %5 twips, width %6 pixels. "
-                          "Mode: %7. Anchor at X %8, Y %9 twips. Tip at X %10, Y %11 twips.")
+    return QStringLiteral("Red arm 1: angle %1 degrees, %2, length %3 twips, width %4 pixels. "
+                          "Blue arm 2: angle %5, %6, length %7 twips, width %8 pixels. "
+                          "Mode: %9. Anchor at X %10, Y %11 twips. Tip at X %12, Y %13 twips.")
         .arg(Arm(1).Angle)
+        .arg(pointing(Arm(1).Angle))
         .arg(Arm(1).Radius)
         .arg(Lines(1).BorderWidth())
         .arg(arm2Angle)
+        .arg(pointing(arm2World))
         .arg(Arm(2).Radius)
         .arg(Lines(2).BorderWidth())
         .arg(rigid ? QStringLiteral("Rigid") : QStringLiteral("Floating"))

@@ -212,6 +212,12 @@ void frmMain::nameForAssistiveTechnology()
     fraOrigin->setAccessibleDescription(HelpText::anchor());
     lblHoverControls->setAccessibleDescription(HelpText::controls());
 
+    // The "Length" and "Width" captions label their bars: a screen reader says which is which.
+    Label3->setBuddy(&scrRadius(1));
+    Label1->setBuddy(&scrWidth(1));
+    Label4->setBuddy(&scrRadius(2));
+    Label2->setBuddy(&scrWidth(2));
+
     const char *const colours[] = { "red", "blue" };
     for (int index = 1; index <= 2; ++index) {
         const QString colour = QLatin1String(colours[index - 1]);

@@ -138,7 +138,19 @@ def run_checks():
     def drawing_is_described():
         assert drawing.getRole() == pyatspi.ROLE_CANVAS, drawing.getRoleName()
         assert drawing.description.startswith(
-            "Red arm 1: angle 0 degrees, length 4000 twips, width 20 pixels."), drawing.description
+            "Red arm 1: angle 0 degrees, pointing 0 degrees clockwise from right, length 4000 twips, "
+            "width 20 pixels."), drawing.description
+
+    def window_is_a_frame():
+        window = app.getChildAtIndex(0)
+        assert window.getRole() == pyatspi.ROLE_FRAME, window.getRoleName()
+
+    def length_caption_labels_its_bar():
+        relations = find("Arm 1 length").getRelationSet()
+        labels = [relation.getTarget(i).name for relation in relations
+                  if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                  for i in range(relation.getNTargets())]
+        assert labels == ["Length"], labels
 
     def length_bar_tells_the_classic_value():
         value = find("Arm 1 length").queryValue()
@@ -169,6 +181,8 @@ def run_checks():
         description_contains("Mode: Rigid.")
 
     checks.run("drawing is described", drawing_is_described)
+    checks.run("window is a frame", window_is_a_frame)
+    checks.run("length caption labels its bar", length_caption_labels_its_bar)
     checks.run("length bar tells the classic value", length_bar_tells_the_classic_value)
     checks.run("setting a length redraws the arm", setting_a_length_redraws_the_arm)
     checks.run("anchor button press moves the anchor", anchor_button_press_moves_the_anchor)

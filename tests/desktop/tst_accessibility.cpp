@@ -70,6 +70,9 @@ private slots:
     void controlHasItsNameAndRole_data();
     void controlHasItsNameAndRole();
     void everyControlHasAName();
+    void windowIsAWindow();
+    void captionLabelsItsBar_data();
+    void captionLabelsItsBar();
 
     // Hover help as descriptions
     void descriptionIsTheAreasHoverHelp_data();
@@ -79,6 +82,8 @@ private slots:
     void surfaceDescribesTheArmAfterStartUp();
     void surfaceDescriptionFollowsTheKeypad();
     void surfaceDescriptionTellsRigidAnglesAgainstArm1();
+    void surfaceDescriptionWrapsTheDirection_data();
+    void surfaceDescriptionWrapsTheDirection();
     void surfaceDescriptionFollowsWidthAndAnchor();
     void surfaceAnnouncesEachChangeOnce();
 
@@ -170,6 +175,45 @@ void tst_Accessibility::everyControlHasAName()
     }
 }
 
+void tst_Accessibility::windowIsAWindow()
+{
+    WindowHarness harness;
+    QAccessibleInterface *window = accessibleOf(&harness.window());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Form1"));
+}
+
+void tst_Accessibility::captionLabelsItsBar_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("bar");
+
+    QTest::newRow("arm 1 length") << "Label3"
+                                  << "scrRadius_1";
+    QTest::newRow("arm 1 width") << "Label1"
+                                 << "scrWidth_1";
+    QTest::newRow("arm 2 length") << "Label4"
+                                  << "scrRadius_2";
+    QTest::newRow("arm 2 width") << "Label2"
+                                 << "scrWidth_2";
+}
+
+void tst_Accessibility::captionLabelsItsBar()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, bar);
+
+    WindowHarness harness;
+    QAccessibleInterface *caption = accessibleOf(harness.control<Label>(label));
+    QAccessibleInterface *scrollBar = accessibleOf(harness.scrollBar(bar));
+    const auto labelledBy = scrollBar->relations(QAccessible::Label);
+    QCOMPARE(labelledBy.size(), 1);
+    QCOMPARE(labelledBy.first().first->object(), caption->object());
+    const auto labelFor = caption->relations(QAccessible::Labelled);
+    QCOMPARE(labelFor.size(), 1);
+    QCOMPARE(labelFor.first().first->object(), scrollBar->object());
+}
+
 // --- Hover help as descriptions --------------------------------------------------------------
 
 void tst_Accessibility::descriptionIsTheAreasHoverHelp_data()
@@ -215,8 +259,9 @@ void tst_Accessibility::surfaceDescribesTheArmAfterStartUp()
     WindowHarness harness;
     QCOMPARE(surfaceDescription(harness),
         QStringLiteral(
-            "Red arm 1: angle 0 degrees, length 4000 twips, width 20 pixels. "
-            "Blue arm 2: angle 90 degrees, length 1500 twips, width 20 pixels. "
+            "Red arm 1: angle 0 degrees, pointing 0 degrees clockwise from right, length 4000 "
+            "twips, width 20 pixels. Blue arm 2: angle 90 degrees, pointing 90 degrees clockwise "
+            "from right, length 1500 twips, width 20 pixels. "
             "Mode: Floating. Anchor at X 5302, Y 4822 twips. Tip at X 9302, Y 6322 twips."));
 }
 
@@ -249,6 +294,50 @@ void tst_Accessibility::surfaceDescriptionTellsRigidAnglesAgainstArm1()
                  QLatin1String("Blue arm 2: angle 90 degrees to arm 1 (95 to the world),")),
         qPrintable(description));
     QVERIFY2(description.contains(QLatin1String("Mode: Rigid.")), qPrintable(description));
+}
+
+void tst_Accessibility::surfaceDescriptionWrapsTheDirection_data()
+{
+    QTest::addColumn<bool>("rigid");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("keypad 3 x269") << false << Qt::Key_3 << 269
+                                   << "Red arm 1: angle 1345 degrees, pointing 265 degrees "
+                                      "clockwise from right,";
+    QTest::newRow("keypad 1 x31") << false << Qt::Key_1 << 31
+                                  << "Red arm 1: angle -155 degrees, pointing 205 degrees "
+                                     "clockwise from right,";
+    QTest::newRow("keypad 3 x72") << false << Qt::Key_3 << 72
+                                  << "Red arm 1: angle 360 degrees, pointing 0 degrees "
+                                     "clockwise from right,";
+    QTest::newRow("keypad 4 x40") << false << Qt::Key_4 << 40
+                                  << "Blue arm 2: angle -110 degrees, pointing 250 degrees "
+                                     "clockwise from right,";
+    // Rigid: arm 2 points where its angle to the world says.
+    QTest::newRow("rigid, keypad 1 x40")
+        << true << Qt::Key_1 << 40
+        << "Blue arm 2: angle 90 degrees to arm 1 (-110 to the world), pointing 250 degrees "
+           "clockwise from right,";
+}
+
+void tst_Accessibility::surfaceDescriptionWrapsTheDirection()
+{
+    QFETCH(bool, rigid);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, presses);
+    QFETCH(QString, expected);
+
+    WindowHarness harness;
+    if (rigid) {
+        harness.key(Qt::Key_Space);
+    }
+    for (int press = 0; press < presses; ++press) {
+        harness.key(key, Qt::KeypadModifier);
+    }
+    const QString description = surfaceDescription(harness);
+    QVERIFY2(description.contains(expected), qPrintable(description));
 }
 
 void tst_Accessibility::surfaceDescriptionFollowsWidthAndAnchor()

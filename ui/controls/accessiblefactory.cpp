@@ -1,5 +1,6 @@
 #include "accessiblefactory.h"
 
+#include "form.h"
 #include "frame.h"
 #include "picturebox.h"
 #include "scrollbar.h"
@@ -39,6 +40,11 @@ QAccessibleInterface *controlInterface(const QString &className, QObject *object
     } else if (className == QLatin1String("PictureBox")) {
         if (auto *surface = qobject_cast<PictureBox *>(object)) {
             return new SurfaceAccessible(surface);
+        }
+    } else if (className == QLatin1String("Form")) {
+        // Qt's plain widget is a "filler"; a top-level form is the application's window.
+        if (auto *form = qobject_cast<Form *>(object)) {
+            return new QAccessibleWidget(form, QAccessible::Window);
         }
     } else if (className == QLatin1String("Frame")) {
         if (auto *frame = qobject_cast<Frame *>(object)) {
