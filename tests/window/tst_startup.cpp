@@ -39,6 +39,7 @@ private slots:
     void floatingSelectedAndArmStateSet();
     void helpLineShowsKeypadInstructions();
     void focusOnArmTwoWidthBar();
+    void focusIsMarkedWithoutMovingAPixel();
 
     // Start-up runs once
     void showingAgainKeepsTheTurnedArm();
@@ -151,6 +152,44 @@ void tst_Startup::focusOnArmTwoWidthBar()
     WindowHarness harness;
     QVERIFY(QTest::qWaitForWindowActive(&harness.window()));
     QCOMPARE(QApplication::focusWidget(), harness.scrollBar(QStringLiteral("scrWidth_2")));
+}
+
+void tst_Startup::focusIsMarkedWithoutMovingAPixel()
+{
+    WindowHarness harness;
+    QWidget &window = harness.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const ScrollBar *bar = harness.scrollBar(QStringLiteral("scrWidth_2"));
+    PictureBox *surface = harness.surface();
+    const QRect thumb
+        = bar->partRect(QStyle::SC_ScrollBarSlider).translated(bar->mapTo(&window, QPoint()));
+    const QRect drawing(surface->mapTo(&window, QPoint()), surface->size());
+    const QImage onBar = window.grab().toImage();
+    surface->setFocus();
+    QTRY_VERIFY(surface->hasFocus());
+    const QImage onSurface = window.grab().toImage();
+
+    // Only the bar's thumb and the drawing's outermost pixels may differ, and both must.
+    int inThumb = 0;
+    int onEdge = 0;
+    for (int y = 0; y < onBar.height(); ++y) {
+        for (int x = 0; x < onBar.width(); ++x) {
+            const QPoint point(x, y);
+            if (onBar.pixel(point) == onSurface.pixel(point)) {
+                continue;
+            }
+            if (thumb.contains(point)) {
+                ++inThumb;
+            } else if (drawing.contains(point) && !drawing.adjusted(1, 1, -1, -1).contains(point)) {
+                ++onEdge;
+            } else {
+                QFAIL(qPrintable(
+                    QStringLiteral("the focus moved the pixel at %1, %2").arg(x).arg(y)));
+            }
+        }
+    }
+    QVERIFY2(inThumb >= 8, qPrintable(QString::number(inThumb)));
+    QVERIFY2(onEdge >= drawing.width(), qPrintable(QString::number(onEdge)));
 }
 
 // --- Start-up runs once ------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "commandbutton.h"
 
+#include "control.h"
+
 #include <QPainter>
 #include <qdrawutil.h>
 
@@ -17,9 +19,8 @@ void CommandButton::paintEvent(QPaintEvent *)
     const QBrush face = palette().button();
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
     if (hasFocus()) {
-        QPen dotted(palette().color(QPalette::ButtonText), 1, Qt::DotLine);
-        painter.setPen(dotted);
-        painter.drawRect(rect().adjusted(3, 3, -4, -4));
+        Control::drawFocusRect(
+            painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::ButtonText));
     }
     if (!text().isEmpty()) {
         painter.setPen(palette().color(QPalette::ButtonText));

@@ -3,6 +3,7 @@
 #include "keycodes.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWidget>
 
 namespace Control {
@@ -24,6 +25,16 @@ int buttonState(const QMouseEvent &event)
 int shiftState(const QMouseEvent &event)
 {
     return ::shiftState(event.modifiers());
+}
+
+void drawFocusRect(QPainter &painter, const QRect &rect, const QColor &colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(colour, 1, Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
 }
 
 } // namespace Control

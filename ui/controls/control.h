@@ -1,7 +1,10 @@
 // What every control of the set shares.
 #pragma once
 
+class QColor;
 class QMouseEvent;
+class QPainter;
+class QRect;
 class QWidget;
 
 namespace Control {
@@ -14,5 +17,8 @@ void setUp(QWidget *widget, const char *name);
 // Shift 1, Ctrl 2, Alt 4).
 int buttonState(const QMouseEvent &event);
 int shiftState(const QMouseEvent &event);
+
+// The classic focus mark: a dotted rectangle whose outer edge is rect's.
+void drawFocusRect(QPainter &painter, const QRect &rect, const QColor &colour);
 
 } // namespace Control

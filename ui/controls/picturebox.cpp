@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "control.h"
 #include "lineitem.h"
 #include "shapeitem.h"
 #include "twips.h"
@@ -77,5 +78,9 @@ void PictureBox::paintEvent(QPaintEvent *event)
         if (dirty.intersects(item->bounds().toAlignedRect())) {
             item->paint(painter);
         }
+    }
+    // Over the drawing, on the outermost pixels, so that it moves nothing.
+    if (hasFocus()) {
+        Control::drawFocusRect(painter, rect(), palette().color(foregroundRole()));
     }
 }

@@ -4,6 +4,7 @@
 #include "runtimeerror.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScopedValueRollback>
 #include <QWheelEvent>
 
@@ -139,6 +140,17 @@ void ScrollBar::mousePressEvent(QMouseEvent *event)
         return;
     }
     QScrollBar::mousePressEvent(event);
+}
+
+void ScrollBar::paintEvent(QPaintEvent *event)
+{
+    QScrollBar::paintEvent(event);
+    // Fusion shows no focus on a scroll bar; the mark sits on the thumb, inside its edges.
+    if (hasFocus()) {
+        QPainter painter(this);
+        Control::drawFocusRect(painter, partRect(QStyle::SC_ScrollBarSlider).adjusted(3, 3, -3, -3),
+            palette().color(QPalette::ButtonText));
+    }
 }
 
 void ScrollBar::wheelEvent(QWheelEvent *event)
