@@ -11,6 +11,8 @@ class TstKeyCodes : public QObject
 private slots:
     void virtualKeyCode_data();
     void virtualKeyCode();
+    void keypadKnownByKeysymAlone_data();
+    void keypadKnownByKeysymAlone();
     void shiftState_data();
     void shiftState();
 };
@@ -72,6 +74,37 @@ void TstKeyCodes::virtualKeyCode()
     QFETCH(int, code);
 
     const QKeyEvent event(QEvent::KeyPress, key, modifiers);
+    QCOMPARE(::virtualKeyCode(event), code);
+}
+
+// Wayland's key events carry the keysym but not Qt::KeypadModifier.
+void TstKeyCodes::keypadKnownByKeysymAlone_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<quint32>("keysym");
+    QTest::addColumn<int>("code");
+
+    QTest::newRow("keypad 0") << int(Qt::Key_0) << 0xffb0u << 96;
+    QTest::newRow("keypad 1") << int(Qt::Key_1) << 0xffb1u << 97;
+    QTest::newRow("keypad 3") << int(Qt::Key_3) << 0xffb3u << 99;
+    QTest::newRow("keypad 9") << int(Qt::Key_9) << 0xffb9u << 105;
+    QTest::newRow("keypad 3, Num Lock off") << int(Qt::Key_PageDown) << 0xff9bu << 34;
+    QTest::newRow("keypad plus") << int(Qt::Key_Plus) << 0xffabu << 107;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 0xff8du << 13;
+    // Neighbours of the keypad's keysym block stay main-keyboard keys.
+    QTest::newRow("main 3") << int(Qt::Key_3) << 0x33u << 51;
+    QTest::newRow("main plus") << int(Qt::Key_Plus) << 0x2bu << 255;
+    QTest::newRow("F1 after the block") << int(Qt::Key_F1) << 0xffbeu << 112;
+    QTest::newRow("Num Lock before it") << int(Qt::Key_NumLock) << 0xff7fu << 144;
+}
+
+void TstKeyCodes::keypadKnownByKeysymAlone()
+{
+    QFETCH(int, key);
+    QFETCH(quint32, keysym);
+    QFETCH(int, code);
+
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, 0, keysym, 0);
     QCOMPARE(::virtualKeyCode(event), code);
 }
 

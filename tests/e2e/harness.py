@@ -1,15 +1,22 @@
 """Runs the real armdraw window on a private Xvfb display, drives it with real X input
 (xdotool), reads its pixels (xwd) and predicts the picture from the window's design numbers.
+The same window runs under a private headless Wayland compositor (sway) too, typed at through
+the virtual-keyboard protocol and captured with grim.
 
 Every position here comes from the design, in twips (15 to a pixel), never from the program.
 """
 
 import ctypes
+import ctypes.util
+import json
 import math
 import os
+import pwd
+import re
 import select
 import shutil
 import signal
+import socket
 import struct
 import subprocess
 import sys
@@ -21,6 +28,7 @@ from dataclasses import dataclass, replace
 
 TWIPS_PER_PIXEL = 15
 WINDOW_TITLE = "Form1"
+APP_ID = "io.github.armdraw.armdraw"  # the Wayland app id: the desktop entry's name
 WINDOW_SIZE = (987, 732)
 SURFACE = (240, 480, 10605, 9645)  # Picture1: left, top, width, height in window twips
 PI = 3.141590118408203  # the program's single-precision pi, widened
@@ -276,6 +284,16 @@ class Image:
                 out[channel::3] = row[byte_of(mask)::4]
         return cls(width, height, rgb)
 
+    @classmethod
+    def from_ppm(cls, data):
+        """A binary (P6) PPM with 8-bit channels, as grim writes it."""
+        # Exactly one white-space byte ends the header: the pixels may begin with more.
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        if not header:
+            raise HarnessError(f"unexpected PPM header: {data[:20]!r}")
+        width, height = int(header[1]), int(header[2])
+        return cls(width, height, data[header.end():header.end() + width * height * 3])
+
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])
@@ -379,21 +397,20 @@ class Display:
         self.process = None
 
 
-class App:
-    """The armdraw window on a display, with its input and its pixels."""
+class _Window:
+    """The armdraw process and its window's pixels; a subclass finds the window and captures it."""
 
-    def __init__(self, display, binary, workdir, timeout=20):
-        self.env = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=workdir)
+    def _launch(self, binary, env, workdir, timeout):
+        self.env = dict(env)
         for variable in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
-                         "QT_FONT_DPI", "QT_STYLE_OVERRIDE", "WAYLAND_DISPLAY"):
+                         "QT_FONT_DPI", "QT_STYLE_OVERRIDE"):
             self.env.pop(variable, None)
         self.log_path = os.path.join(workdir, "armdraw.log")
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen([binary], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
                                             stderr=log, start_new_session=True, preexec_fn=_die_with_parent)
-        self.wid = None
         try:
-            self.wid = self._wait_for_window(timeout)
+            self._wait_for_window(timeout)
             self.wait_until(lambda image: image.pixel(PICTURE1[0] + 2, PICTURE1[1] + 2) == WHITE,
                             "the window's first paint", timeout)
         except BaseException:
@@ -406,7 +423,49 @@ class App:
 
     def _check_alive(self):
         if self.process.poll() is not None:
-            raise HarnessError(f"armdraw exited with status {self.process.returncode}; its output:\n{self.log()}")
+            raise HarnessError(f"armdraw exited with status {self.process.returncode}; "
+                               f"the end of its output:\n{self.log()[-3000:]}")
+
+    def stop(self):
+        _stop_group(self.process)
+
+    def alive(self):
+        return self.process.poll() is None
+
+    def wait_until(self, predicate, what, timeout=15):
+        """Captures until predicate(image) holds; input is asynchronous, so every check of a
+        change waits for it rather than sleeping a guessed time."""
+        deadline = time.monotonic() + timeout
+        while True:
+            image = self.capture()
+            if predicate(image):
+                return image
+            if time.monotonic() > deadline:
+                raise AssertionError(f"timed out after {timeout} s waiting for {what}", image)
+            time.sleep(0.03)
+
+    def wait_for_arm(self, arm, timeout=15):
+        """Waits until the surface shows arm; fails with the wrong pixels otherwise."""
+        deadline = time.monotonic() + timeout
+        while True:
+            image = self.capture()
+            wrong = picture_mismatches(image, arm)
+            if not wrong:
+                return image
+            if time.monotonic() > deadline:
+                sample = "; ".join(f"at {p} want {w} got {g}" for p, w, g in wrong[:5])
+                raise AssertionError(f"the surface does not show {arm}: {len(wrong)} pixels wrong, {sample}", image)
+            time.sleep(0.03)
+
+
+class App(_Window):
+    """The armdraw window on an X display, with its input and its pixels."""
+
+    def __init__(self, display, binary, workdir, timeout=20):
+        self.wid = None
+        env = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=workdir)
+        env.pop("WAYLAND_DISPLAY", None)
+        self._launch(binary, env, workdir, timeout)
 
     def _wait_for_window(self, timeout):
         deadline = time.monotonic() + timeout
@@ -419,15 +478,10 @@ class App:
                 continue
             ids = found.stdout.split()
             if ids:
-                return int(ids[0])
+                self.wid = int(ids[0])
+                return
         self._check_alive()
         raise HarnessError(f"the window '{WINDOW_TITLE}' did not appear within {timeout} s")
-
-    def stop(self):
-        _stop_group(self.process)
-
-    def alive(self):
-        return self.process.poll() is None
 
     # Input. Every command returns once the X server has queued the events.
 
@@ -488,56 +542,298 @@ class App:
                               check=True, timeout=20).stdout
         return Image.from_xwd(data)
 
-    def wait_until(self, predicate, what, timeout=15):
-        """Captures until predicate(image) holds; X input is asynchronous, so every check of a
-        change waits for it rather than sleeping a guessed time."""
-        deadline = time.monotonic() + timeout
-        while True:
-            image = self.capture()
-            if predicate(image):
-                return image
-            if time.monotonic() > deadline:
-                raise AssertionError(f"timed out after {timeout} s waiting for {what}", image)
-            time.sleep(0.03)
+# --- Wayland ----------------------------------------------------------------------------------
 
-    def wait_for_arm(self, arm, timeout=15):
-        """Waits until the surface shows arm; fails with the wrong pixels otherwise."""
+SWAY_CONFIG = f"""\
+output HEADLESS-1 resolution 1280x1024
+xwayland disable
+default_border none
+default_floating_border none
+for_window [app_id="{APP_ID}"] floating enable
+"""
+
+# Wayland key codes are the evdev ones, 8 below X's; the harness names keys as xdotool does.
+X_KEYCODES = {"End": 115, "Next": 117, "Left": 113, "Right": 114, "space": 65}
+NUM_LOCK_MASK = 1 << 4  # Mod2, where the standard keymap puts Num Lock
+
+
+class Compositor:
+    """A private headless sway: its own runtime directory (so its own Wayland socket and IPC
+    socket), software rendering, no X server, and no input device but the harness's keyboard."""
+
+    def __init__(self, workdir):
+        self.workdir = workdir
+        self.process = None
+        self.runtime = None
+        self.socket = None
+
+    def start(self, timeout=20):
+        self.runtime = tempfile.mkdtemp(prefix="armdraw-sway-")
+        config = os.path.join(self.runtime, "config")
+        with open(config, "w") as out:
+            out.write(SWAY_CONFIG)
+        self.ipc = os.path.join(self.runtime, "ipc.sock")
+        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime, HOME=self.runtime, SWAYSOCK=self.ipc,
+                   WLR_BACKENDS="headless", WLR_RENDERER="pixman")
+        for variable in ("DISPLAY", "WAYLAND_DISPLAY"):
+            env.pop(variable, None)
+        command = ["sway", "-c", config]
+        if os.geteuid() == 0:
+            # sway refuses to run as root: run it as nobody, in a runtime directory of its own.
+            nobody = pwd.getpwnam("nobody")
+            for path in (self.runtime, config):
+                os.chown(path, nobody.pw_uid, nobody.pw_gid)
+            command = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}", "--clear-groups",
+                       "--pdeathsig", "TERM", *command]
+        self.log_path = os.path.join(self.workdir, "sway.log")
+        with open(self.log_path, "wb") as log:
+            self.process = subprocess.Popen(command, env=env, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                            start_new_session=True, preexec_fn=_die_with_parent)
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise HarnessError(f"sway exited with status {self.process.returncode}; its log:\n{self.log()}")
+            sockets = [name for name in os.listdir(self.runtime) if re.fullmatch(r"wayland-\d+", name)]
+            if sockets and os.path.exists(self.ipc):
+                try:
+                    self.msg("get_version", timeout=max(0.1, deadline - time.monotonic()))
+                    self.socket = os.path.join(self.runtime, sockets[0])
+                    return self
+                except (HarnessError, subprocess.TimeoutExpired):
+                    pass
+            time.sleep(0.05)
+        self.stop()
+        raise HarnessError(f"sway did not come up within {timeout} s; its log:\n{self.log()}")
+
+    def log(self):
+        with open(self.log_path, "rb") as log:
+            return log.read().decode(errors="replace").strip()[-3000:]
+
+    def client_env(self, workdir):
+        """A client's environment: the socket by its full path, so that the client keeps a
+        runtime directory of its own user."""
+        env = dict(os.environ, WAYLAND_DISPLAY=self.socket, XDG_RUNTIME_DIR=workdir)
+        env.pop("DISPLAY", None)
+        return env
+
+    def msg(self, kind, timeout=10):
+        result = subprocess.run(["swaymsg", "-s", self.ipc, "-r", "-t", kind], capture_output=True, text=True,
+                                timeout=timeout)
+        if result.returncode != 0:
+            raise HarnessError(f"swaymsg -t {kind} failed: {result.stderr.strip()}")
+        return json.loads(result.stdout)
+
+    def stop(self):
+        _stop_group(self.process)
+        self.process = None
+        if self.runtime:
+            shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class _XkbRuleNames(ctypes.Structure):
+    _fields_ = [(name, ctypes.c_char_p) for name in ("rules", "model", "layout", "variant", "options")]
+
+
+def standard_keymap():
+    """The text of the evdev pc105 "us" keymap, compiled by libxkbcommon as a desktop would."""
+    xkb = ctypes.CDLL(ctypes.util.find_library("xkbcommon") or "libxkbcommon.so.0")
+    xkb.xkb_context_new.restype = ctypes.c_void_p
+    xkb.xkb_keymap_new_from_names.restype = ctypes.c_void_p
+    xkb.xkb_keymap_new_from_names.argtypes = [ctypes.c_void_p, ctypes.POINTER(_XkbRuleNames), ctypes.c_int]
+    xkb.xkb_keymap_get_as_string.restype = ctypes.c_void_p
+    xkb.xkb_keymap_get_as_string.argtypes = [ctypes.c_void_p, ctypes.c_int]
+    context = xkb.xkb_context_new(2)  # XKB_CONTEXT_NO_ENVIRONMENT_NAMES: these names, not the user's
+    keymap = xkb.xkb_keymap_new_from_names(context, ctypes.byref(_XkbRuleNames(b"evdev", b"pc105", b"us", b"", b"")),
+                                           0) if context else None
+    text = xkb.xkb_keymap_get_as_string(keymap, 1) if keymap else None
+    if not text:
+        raise HarnessError("libxkbcommon could not compile the evdev pc105 us keymap (is xkb-data installed?)")
+    return ctypes.string_at(text)
+
+
+def _wl_string(text):
+    data = text.encode() + b"\0"
+    return struct.pack("=I", len(data)) + data + b"\0" * (-len(data) % 4)
+
+
+class VirtualKeyboard:
+    """A keyboard on the compositor's seat through the virtual-keyboard protocol, speaking the
+    Wayland wire format itself: raw key codes in the standard keymap, and Num Lock as a locked
+    modifier, as a real keyboard gives them. Keep it for the compositor's life: a seat that loses
+    its last keyboard makes clients drop theirs."""
+
+    def __init__(self, compositor):
+        self.sock = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+        self.sock.settimeout(10)
+        self.sock.connect(compositor.socket)
+        self.buffer = b""
+        self.next_id = 2  # 1 is wl_display
+        self.start = time.monotonic()
+        registry = self._new_id()
+        self._send(1, 1, struct.pack("=I", registry))  # wl_display.get_registry
+        found = {}
+
+        def on_global(obj, opcode, body):
+            if obj == registry and opcode == 0:
+                name, length = struct.unpack_from("=II", body)
+                found[body[8:8 + length - 1].decode()] = name
+
+        self._roundtrip(on_global)
+        missing = {"wl_seat", "zwp_virtual_keyboard_manager_v1"} - found.keys()
+        if missing:
+            raise HarnessError(f"the compositor offers no {', '.join(sorted(missing))}")
+        seat, manager = (self._bind(registry, found, name) for name in ("wl_seat", "zwp_virtual_keyboard_manager_v1"))
+        self.keyboard = self._new_id()
+        self._send(manager, 0, struct.pack("=II", seat, self.keyboard))  # create_virtual_keyboard
+        keymap = standard_keymap() + b"\0"
+        fd = os.memfd_create("keymap")
+        try:
+            os.write(fd, keymap)
+            self._send(self.keyboard, 0, struct.pack("=II", 1, len(keymap)), fd)  # keymap, format xkb_v1
+        finally:
+            os.close(fd)
+        self._roundtrip()
+
+    def _new_id(self):
+        self.next_id += 1
+        return self.next_id - 1
+
+    def _bind(self, registry, found, interface):
+        new = self._new_id()  # wl_registry.bind, at version 1
+        self._send(registry, 0, struct.pack("=I", found[interface]) + _wl_string(interface)
+                   + struct.pack("=II", 1, new))
+        return new
+
+    def _send(self, obj, opcode, args=b"", fd=None):
+        message = struct.pack("=II", obj, (8 + len(args)) << 16 | opcode) + args
+        ancillary = [(socket.SOL_SOCKET, socket.SCM_RIGHTS, struct.pack("=i", fd))] if fd is not None else []
+        self.sock.sendmsg([message], ancillary)
+
+    def _roundtrip(self, handler=None):
+        """Returns once the compositor has handled every request sent so far."""
+        callback = self._new_id()
+        self._send(1, 0, struct.pack("=I", callback))  # wl_display.sync
+        while True:
+            while len(self.buffer) >= 8:
+                obj, word = struct.unpack_from("=II", self.buffer)
+                if len(self.buffer) < word >> 16:
+                    break
+                body, self.buffer = self.buffer[8:word >> 16], self.buffer[word >> 16:]
+                if obj == callback:
+                    return
+                if obj == 1 and word & 0xFFFF == 0:  # wl_display.error
+                    raise HarnessError(f"Wayland protocol error: {body[12:].rstrip(bytes(1)).decode(errors='replace')}")
+                if handler:
+                    handler(obj, word & 0xFFFF, body)
+            try:
+                data = self.sock.recv(65536)
+            except socket.timeout:
+                raise HarnessError("the compositor did not answer the virtual keyboard within 10 s") from None
+            if not data:
+                raise HarnessError("the compositor closed the virtual keyboard's connection")
+            self.buffer += data
+
+    def set_num_lock(self, on):
+        self._send(self.keyboard, 2, struct.pack("=IIII", 0, 0, NUM_LOCK_MASK if on else 0, 0))
+        self._roundtrip()
+
+    def keys(self, *keys):
+        """Presses and releases each key: an xdotool keysym name of X_KEYCODES or a raw X keycode."""
+        for key in keys:
+            code = X_KEYCODES.get(key) or int(key)
+            for state in (1, 0):
+                elapsed = int((time.monotonic() - self.start) * 1000)
+                self._send(self.keyboard, 1, struct.pack("=III", elapsed, code - 8, state))
+        self._roundtrip()
+
+    def close(self):
+        self.sock.close()
+
+
+class WaylandApp(_Window):
+    """The armdraw window under a Wayland compositor, typed at through the virtual keyboard."""
+
+    def __init__(self, compositor, keyboard, binary, workdir, timeout=20):
+        self.compositor, self.keyboard, self.rect = compositor, keyboard, None
+        # The client's protocol log shows the keyboard state the window received.
+        env = dict(compositor.client_env(workdir), QT_QPA_PLATFORM="wayland", WAYLAND_DEBUG="client")
+        self._launch(binary, env, workdir, timeout)
+
+    def _wait_for_window(self, timeout):
+        """Waits until the compositor shows the window with the keyboard focus, and takes its
+        place on the screen from the compositor's tree."""
+        deadline = time.monotonic() + timeout
+        seen = None
+        while time.monotonic() < deadline:
+            self._check_alive()
+            pending = [self.compositor.msg("get_tree")]
+            while pending:
+                node = pending.pop()
+                pending += node.get("nodes", []) + node.get("floating_nodes", [])
+                if node.get("app_id") == APP_ID and node.get("visible") and node.get("focused"):
+                    seen = node["rect"]
+                    # Until the window has taken its size the compositor's frame may differ.
+                    if (seen["width"], seen["height"]) == WINDOW_SIZE:
+                        self.rect = seen
+                        return
+            time.sleep(0.05)
+        self._check_alive()
+        if seen:
+            raise HarnessError(f"the window is {seen['width']}x{seen['height']}, not {WINDOW_SIZE}: "
+                               "a frame or title bar around it?")
+        raise HarnessError(f"no focused window with app id {APP_ID} within {timeout} s")
+
+    def capture(self):
+        self._check_alive()
+        r = self.rect
+        data = subprocess.run(["grim", "-g", f"{r['x']},{r['y']} {r['width']}x{r['height']}", "-t", "ppm", "-"],
+                              env=self.env, capture_output=True, check=True, timeout=20).stdout
+        return Image.from_ppm(data)
+
+    def keys(self, *keys):
+        self._check_alive()
+        self.keyboard.keys(*keys)
+
+    def set_num_lock(self, on, timeout=10):
+        """Locks or unlocks Num Lock and waits until the window has received that state."""
+        self.keyboard.set_num_lock(on)
         deadline = time.monotonic() + timeout
         while True:
-            image = self.capture()
-            wrong = picture_mismatches(image, arm)
-            if not wrong:
-                return image
+            states = re.findall(r"wl_keyboard@\d+\.modifiers\(\d+, \d+, \d+, (\d+), \d+\)", self.log())
+            if states and bool(int(states[-1]) & NUM_LOCK_MASK) == on:
+                return
             if time.monotonic() > deadline:
-                sample = "; ".join(f"at {p} want {w} got {g}" for p, w, g in wrong[:5])
-                raise AssertionError(f"the surface does not show {arm}: {len(wrong)} pixels wrong, {sample}", image)
-            time.sleep(0.03)
+                raise HarnessError(f"the window did not get Num Lock {'on' if on else 'off'}: "
+                                   f"its locked modifiers went {states[-5:]}")
+            time.sleep(0.05)
+
 
 # --- Test support -----------------------------------------------------------------------------
 
 ARMDRAW = os.environ.get("ARMDRAW")
 
 
-class X11TestCase(unittest.TestCase):
-    """Each test gets a fresh program on the class's private display; both are stopped
-    whatever happens, and a failing test leaves its last picture as a PNG."""
+class _WindowTestCase(unittest.TestCase):
+    """Each test gets a fresh program on the class's private display or compositor; all are
+    stopped whatever happens, and a failing test leaves its last picture as a PNG."""
 
     @classmethod
     def setUpClass(cls):
         if not ARMDRAW or not os.access(ARMDRAW, os.X_OK):
             raise HarnessError("set ARMDRAW (or pass --armdraw) to the armdraw executable")
         cls.workdir = tempfile.mkdtemp(prefix="armdraw-e2e-")
-        cls.display = Display(cls.workdir).start()
 
     @classmethod
     def tearDownClass(cls):
-        cls.display.stop()
         shutil.rmtree(cls.workdir, ignore_errors=True)
 
-    def setUp(self):
-        self.app = App(self.display, ARMDRAW, self.workdir)
-        self.addCleanup(self.app.stop)
-        self.app.focus()
+    def check_turns(self, arm, steps):
+        """Sends each step's keys in one burst, then checks the picture."""
+        for keys in steps:
+            self.app.keys(*keys)
+            arm = arm.keys(keys)
+            self.assertArm(arm)
+        return arm
 
     def assertArm(self, arm, timeout=15):
         try:
@@ -572,6 +868,54 @@ class X11TestCase(unittest.TestCase):
     def _remember(self, failure):
         if len(failure.args) > 1 and isinstance(failure.args[1], Image):
             failure.args = (f"{failure.args[0]} (picture: {self.keep(failure.args[1])})",)
+
+
+class X11TestCase(_WindowTestCase):
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        try:
+            cls.display = Display(cls.workdir).start()
+        except BaseException:
+            super().tearDownClass()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.display.stop()
+        super().tearDownClass()
+
+    def setUp(self):
+        self.app = App(self.display, ARMDRAW, self.workdir)
+        self.addCleanup(self.app.stop)
+        self.app.focus()
+
+
+class WaylandTestCase(_WindowTestCase):
+    """The keyboard outlives each test's program, so that the seat always has one."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.compositor = Compositor(cls.workdir)
+        try:
+            cls.compositor.start()
+            cls.keyboard = VirtualKeyboard(cls.compositor)
+        except BaseException:
+            cls.compositor.stop()
+            super().tearDownClass()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.keyboard.close()
+        cls.compositor.stop()
+        super().tearDownClass()
+
+    def setUp(self):
+        self.app = WaylandApp(self.compositor, self.keyboard, ARMDRAW, self.workdir)
+        self.addCleanup(self.app.stop)
 
 
 def artifacts_dir():

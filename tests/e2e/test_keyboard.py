@@ -16,13 +16,6 @@ TURNS = [
 
 class KeyboardTest(harness.X11TestCase):
 
-    def check_turns(self, arm, steps):
-        for keys in steps:
-            self.app.keys(*keys)
-            arm = arm.keys(keys)
-            self.assertArm(arm)
-        return arm
-
     def test_keypad_turns_both_segments_with_num_lock_on_and_off(self):
         arm = Arm()
         for num_lock in (True, False):

@@ -4,6 +4,14 @@
 
 namespace {
 
+// Qt's Wayland plugin (6.4) leaves Qt::KeypadModifier off, so a keypad key is known there only by
+// its keysym, which both the Wayland and the X11 plugins give as the native virtual key: the X
+// keysyms KP_Space (0xff80) to KP_Equal (0xffbd) are the keypad's.
+bool isKeypadKeysym(quint32 keysym)
+{
+    return keysym >= 0xff80 && keysym <= 0xffbd;
+}
+
 int keypadCode(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
@@ -92,7 +100,7 @@ int mainKeyboardCode(int key)
 int virtualKeyCode(const QKeyEvent &event)
 {
     const int key = event.key();
-    if (event.modifiers() & Qt::KeypadModifier) {
+    if ((event.modifiers() & Qt::KeypadModifier) || isKeypadKeysym(event.nativeVirtualKey())) {
         if (const int code = keypadCode(key)) {
             return code;
         }
