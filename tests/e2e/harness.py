@@ -307,6 +307,16 @@ class Image:
         data = self.crop(rect)
         return data == data[:3] * (len(data) // 3)
 
+    def differences(self, other):
+        """How many pixels differ from other's, and the box (left, top, right, bottom) round them."""
+        if (self.width, self.height) != (other.width, other.height):
+            return self.width * self.height, (0, 0, self.width, self.height)
+        wrong = [i // 3 for i in range(0, len(self.rgb), 3) if self.rgb[i:i + 3] != other.rgb[i:i + 3]]
+        if not wrong:
+            return 0, None
+        xs, ys = [i % self.width for i in wrong], [i // self.width for i in wrong]
+        return len(wrong), (min(xs), min(ys), max(xs) + 1, max(ys) + 1)
+
     def save_png(self, path):
         rows = b"".join(b"\0" + self.rgb[y * self.width * 3:(y + 1) * self.width * 3] for y in range(self.height))
 
@@ -392,26 +402,62 @@ class Display:
         self.process = None
         return False
 
+    def set_resources(self, text):
+        """The X resources a desktop publishes (Xft.* font settings): text, or none at all."""
+        command = ["-f", "RESOURCE_MANAGER", "8s", "-set", "RESOURCE_MANAGER", text] if text else \
+            ["-remove", "RESOURCE_MANAGER"]
+        subprocess.run(["xprop", "-root", *command], env=dict(os.environ, DISPLAY=self.name), check=True,
+                       timeout=20)
+
     def stop(self):
         _stop_group(self.process)
         self.process = None
 
 
+class SessionBus:
+    """A private D-Bus session bus, so that signals sent to the program reach no other."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address"],
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                        start_new_session=True, preexec_fn=_die_with_parent)
+        with self.process.stdout:
+            self.address = self.process.stdout.readline().decode().strip()
+        if not self.address:
+            self.stop()
+            raise HarnessError("dbus-daemon did not start a session bus")
+
+    def send_signal(self, path, member, *args):
+        subprocess.run(["dbus-send", f"--bus={self.address}", "--type=signal", path, member, *args],
+                       check=True, timeout=20)
+
+    def stop(self):
+        _stop_group(self.process)
+
+
+# What tells Qt which desktop it runs on, and so which platform theme and style to load.
+DESKTOP_VARIABLES = ("QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "GTK_THEME", "XDG_CURRENT_DESKTOP",
+                     "KDE_FULL_SESSION", "KDE_SESSION_VERSION", "GNOME_DESKTOP_SESSION_ID", "DESKTOP_SESSION")
+
+
 class _Window:
     """The armdraw process and its window's pixels; a subclass finds the window and captures it."""
 
-    def _launch(self, binary, env, workdir, timeout):
+    def _launch(self, binary, env, workdir, timeout, extra_env=None, painted=None):
+        """Starts binary on no desktop at all unless extra_env names one; painted tells its first
+        paint (by default, a white surface)."""
         self.env = dict(env)
         for variable in ("QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING",
-                         "QT_FONT_DPI", "QT_STYLE_OVERRIDE"):
+                         "QT_FONT_DPI", *DESKTOP_VARIABLES):
             self.env.pop(variable, None)
+        self.env.update(extra_env or {})
         self.log_path = os.path.join(workdir, "armdraw.log")
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen([binary], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
                                             stderr=log, start_new_session=True, preexec_fn=_die_with_parent)
         try:
             self._wait_for_window(timeout)
-            self.wait_until(lambda image: image.pixel(PICTURE1[0] + 2, PICTURE1[1] + 2) == WHITE,
+            self.wait_until(painted or (lambda image: image.pixel(PICTURE1[0] + 2, PICTURE1[1] + 2) == WHITE),
                             "the window's first paint", timeout)
         except BaseException:
             self.stop()
@@ -461,11 +507,11 @@ class _Window:
 class App(_Window):
     """The armdraw window on an X display, with its input and its pixels."""
 
-    def __init__(self, display, binary, workdir, timeout=20):
+    def __init__(self, display, binary, workdir, timeout=20, env=None, painted=None):
         self.wid = None
-        env = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=workdir)
-        env.pop("WAYLAND_DISPLAY", None)
-        self._launch(binary, env, workdir, timeout)
+        base = dict(os.environ, DISPLAY=display.name, QT_QPA_PLATFORM="xcb", XDG_RUNTIME_DIR=workdir)
+        base.pop("WAYLAND_DISPLAY", None)
+        self._launch(binary, base, workdir, timeout, env, painted)
 
     def _wait_for_window(self, timeout):
         deadline = time.monotonic() + timeout

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include "fonts.h"
+#include "palette.h"
 #include "runtimeerror.h"
 
 #include <QMessageBox>
@@ -14,9 +15,13 @@ Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
     // One look on every desktop: the layout's tints and pixel places assume the classic light face.
+    // Qt fills whatever the application palette and font leave unset from the platform theme, at
+    // start and on each theme change; these two set every part. Setting them also drops the
+    // theme's per-class palettes and fonts, which setting a style fetches again: style first.
     setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    setPalette(style()->standardPalette());
+    setPalette(standardPalette());
     loadClassicFonts();
+    setFont(tahoma(8.25));
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

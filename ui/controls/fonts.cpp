@@ -19,11 +19,16 @@ void loadClassicFonts()
 
 QFont tahoma(double points, bool bold)
 {
-    QFont font;
-    font.setFamilies({ QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
+    // On Qt's defaults, not on the application font that QFont() copies, with every property
+    // marked as set: no italic, underline or style name of a desktop's font comes through. The
+    // hinting and the grey-scale smoothing are fixed against the desktop's fontconfig and Xft ones.
+    QFont font(QStringList { QStringLiteral("Tahoma"), QStringLiteral("Verdana"),
         QStringLiteral("DejaVu Sans"), QStringLiteral("sans-serif") });
     font.setPixelSize(qRound(points * 96 / 72));
     font.setBold(bold);
     font.setStyleHint(QFont::SansSerif);
+    font.setStyleStrategy(QFont::NoSubpixelAntialias);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }

@@ -10,8 +10,9 @@ inline QColor classicColor(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
-// The application's standard palette with every role set explicitly, so a control given it keeps
-// the standard colours inside a tinted container instead of inheriting the tint.
+// The window's fixed light palette with every role of every group set: a control given it keeps
+// the standard colours inside a tinted container instead of inheriting the tint, and as the
+// application palette nothing is left for a platform theme to fill in, at start or later.
 QPalette standardPalette();
 
 // The standard palette with the window (background) and window text colours replaced.
