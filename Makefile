@@ -4,7 +4,7 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test clean screenshot soak bench package
+.PHONY: all deps configure build run test clean screenshot soak bench package windows windows-test
 
 all: build
 
@@ -49,6 +49,17 @@ bench: build
 # A Debian package of the program, built with CPack.
 package: build
 	@scripts/package $(BUILD_DIR)
+
+# Windows: Qt for Windows built once into ~/.cache/armdraw (about half an hour), then the program
+# cross-built into build/windows and zipped with everything it loads; not part of `make test`.
+windows:
+	@scripts/install-deps scripts/debian-packages.txt scripts/debian-packages-windows.txt
+	@scripts/windows-build
+
+# The Windows build under Wine: unit and window tests, the end-to-end tests against the zipped
+# program on Xvfb, and start-up and memory against the bare window.
+windows-test: windows
+	@scripts/windows-test
 
 clean:
 	rm -rf build

@@ -1,6 +1,7 @@
 // The marker that start-up timing reads: once the first frame of the process is painted, writes
-// "first-paint <CLOCK_MONOTONIC nanoseconds>" to standard output, and ends the program when
-// BENCH_QUIT_AFTER_PAINT is set.
+// "first-paint <CLOCK_MONOTONIC nanoseconds>" to standard output (on Windows then also
+// "peak-memory <bytes>", the peak working set), and ends the program when BENCH_QUIT_AFTER_PAINT
+// is set.
 #pragma once
 
 #include <QObject>
