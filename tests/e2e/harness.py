@@ -94,6 +94,10 @@ def scr_width(index):
     return inside(FRA_ARM1 if index == 1 else FRA_ARM2, window_rect(900, 450, 300, 1200))
 
 
+def length_label(index):
+    return inside(FRA_ARM1 if index == 1 else FRA_ARM2, window_rect(240, 1800, 525, 195))
+
+
 def width_label(index):
     return inside(FRA_ARM1 if index == 1 else FRA_ARM2, window_rect(890, 1800, 435, 195))
 
@@ -453,7 +457,7 @@ class _Window:
         self.env.update(extra_env or {})
         self.log_path = os.path.join(workdir, "armdraw.log")
         with open(self.log_path, "wb") as log:
-            self.process = subprocess.Popen([binary], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
+            self.process = subprocess.Popen([*LAUNCHER, binary], env=self.env, stdin=subprocess.DEVNULL, stdout=log,
                                             stderr=log, start_new_session=True, preexec_fn=_die_with_parent)
         try:
             self._wait_for_window(timeout)
@@ -857,6 +861,8 @@ class WaylandApp(_Window):
 # --- Test support -----------------------------------------------------------------------------
 
 ARMDRAW = os.environ.get("ARMDRAW")
+# What the program runs under: "wine" for the Windows build, nothing for the Linux one.
+LAUNCHER = os.environ.get("ARMDRAW_LAUNCHER", "").split()
 
 
 class _WindowTestCase(unittest.TestCase):
