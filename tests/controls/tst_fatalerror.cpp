@@ -100,8 +100,12 @@ void TstFatalError::errorInAHandlerShowsTheBoxAndEndsWithStatusOne()
         child.waitForFinished(5000);
         QFAIL("the child did not end within 30 s");
     }
-    const QString out = QString::fromLocal8Bit(child.readAllStandardOutput());
-    const QString err = QString::fromLocal8Bit(child.readAllStandardError());
+    // Windows writes text streams with \r\n.
+    const auto text = [](const QByteArray &bytes) {
+        return QString::fromLocal8Bit(bytes).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    };
+    const QString out = text(child.readAllStandardOutput());
+    const QString err = text(child.readAllStandardError());
 
     QCOMPARE(child.exitStatus(), QProcess::NormalExit);
     QCOMPARE(child.exitCode(), 1);
