@@ -46,6 +46,15 @@ GREY = (192, 192, 192)
 # depends on the Num Lock state, which is the point of sending them raw.
 KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6 = "87", "89", "83", "85"
 
+# Turns to check step by step: each step's keys sent in one burst, then the picture checked.
+KEYPAD_TURNS = [
+    [KEYPAD_3] * 3,   # segment 1 clockwise to 15
+    [KEYPAD_1],       # back to 10
+    [KEYPAD_6] * 2,   # segment 2 clockwise to 100
+    [KEYPAD_4] * 5,   # counter-clockwise to 75
+]
+NAVIGATION_TURNS = [["Next"] * 4, ["End"], ["Right"] * 3, ["Left"]]
+
 
 class HarnessError(Exception):
     """The environment failed (no display, no window), as opposed to a wrong picture."""

@@ -2,16 +2,8 @@
 navigation keys, Space, modifiers and keys that do nothing."""
 
 import harness
-from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, OPT_FLOATING, OPT_RIGID, Arm, centre, cmd_origin,
-                     option_selected)
-
-# Each step: keys sent in one burst, then the picture checked.
-TURNS = [
-    [KEYPAD_3] * 3,   # segment 1 clockwise to 15
-    [KEYPAD_1],       # back to 10
-    [KEYPAD_6] * 2,   # segment 2 clockwise to 100
-    [KEYPAD_4] * 5,   # counter-clockwise to 75
-]
+from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING,
+                     OPT_RIGID, Arm, centre, cmd_origin, option_selected)
 
 
 class KeyboardTest(harness.X11TestCase):
@@ -21,10 +13,10 @@ class KeyboardTest(harness.X11TestCase):
         for num_lock in (True, False):
             with self.subTest(num_lock=num_lock):
                 self.app.set_num_lock(num_lock)
-                arm = self.check_turns(arm, TURNS)
+                arm = self.check_turns(arm, KEYPAD_TURNS)
 
     def test_navigation_keys_turn_like_the_keypad(self):
-        self.check_turns(Arm(), [["Next"] * 4, ["End"], ["Right"] * 3, ["Left"]])
+        self.check_turns(Arm(), NAVIGATION_TURNS)
 
     def test_shift_and_ctrl_change_nothing(self):
         self.app.set_num_lock(True)

@@ -2,10 +2,7 @@
 with the standard keymap, the picture from grim."""
 
 import harness
-from harness import KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, OPT_FLOATING, OPT_RIGID, Arm, option_selected
-
-# Each step: keys sent in one burst, then the picture checked.
-KEYPAD_TURNS = [[KEYPAD_3] * 3, [KEYPAD_1], [KEYPAD_6] * 2, [KEYPAD_4] * 5]
+from harness import KEYPAD_3, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING, OPT_RIGID, Arm, option_selected
 
 
 class WaylandKeyboardTest(harness.WaylandTestCase):
@@ -18,7 +15,7 @@ class WaylandKeyboardTest(harness.WaylandTestCase):
             with self.subTest(num_lock=num_lock):
                 self.app.set_num_lock(num_lock)
                 arm = self.check_turns(arm, KEYPAD_TURNS)
-        arm = self.check_turns(arm, [["Next"] * 4, ["End"], ["Right"] * 3, ["Left"]])
+        arm = self.check_turns(arm, NAVIGATION_TURNS)
 
         self.app.keys("space")
         self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
