@@ -1,8 +1,13 @@
-; The Windows installer: the zip's folder under Program Files, a Start-menu shortcut and an
-; uninstaller listed in Apps & features. Built by scripts/windows-package with
-; makensis -DVERSION=... -DSTAGE=<the folder> -DICON=<the .ico> -DOUTFILE=<the setup .exe>.
+; The Windows installer: the zip's folder under Program Files (or wherever the user chooses), a
+; Start-menu shortcut for all users and an uninstaller listed in Apps & features. Built by
+; scripts/windows-package with makensis -DVERSION=... -DSTAGE=<the folder> -DFILES=<its file list>
+; -DICON=<the .ico> -DOUTFILE=<the setup .exe>.
+; FILES defines the macros INSTALL_FILES and UNINSTALL_FILES, written from the staged folder, so
+; the uninstaller deletes exactly the files the installer wrote: the user may have chosen a folder
+; that already holds files of their own.
 Unicode true
 !include "MUI2.nsh"
+!include "${FILES}"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\armdraw"
 
@@ -24,9 +29,11 @@ SetCompressor /SOLID lzma
 !insertmacro MUI_LANGUAGE "English"
 
 Section "armdraw"
+    ; The install is machine-wide (Program Files, HKLM), so is its shortcut.
+    SetShellVarContext all
     SetRegView 64
+    !insertmacro INSTALL_FILES
     SetOutPath "$INSTDIR"
-    File /r "${STAGE}/*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\armdraw.lnk" "$INSTDIR\armdraw.exe"
     WriteRegStr HKLM "Software\armdraw" "InstallDir" "$INSTDIR"
@@ -40,9 +47,13 @@ Section "armdraw"
 SectionEnd
 
 Section "Uninstall"
+    SetShellVarContext all
     SetRegView 64
     Delete "$SMPROGRAMS\armdraw.lnk"
-    RMDir /r "$INSTDIR"
+    ; By name, and folders only once empty: nothing the installer did not write goes.
+    !insertmacro UNINSTALL_FILES
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     DeleteRegKey HKLM "Software\armdraw"
 SectionEnd
