@@ -72,15 +72,16 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().color(backgroundRole()));
+    // Part of the background, on the outermost pixels: the items cover it where they reach the
+    // edge, so the drawing looks the same with the focus or without.
+    if (hasFocus()) {
+        Control::drawFocusRect(painter, rect(), palette().color(foregroundRole()));
+    }
     // The dirty region is often two far-apart boxes; an item between them needs no painting.
     const QRegion &dirty = event->region();
     for (const auto &item : m_items) {
         if (dirty.intersects(item->bounds().toAlignedRect())) {
             item->paint(painter);
         }
-    }
-    // Over the drawing, on the outermost pixels, so that it moves nothing.
-    if (hasFocus()) {
-        Control::drawFocusRect(painter, rect(), palette().color(foregroundRole()));
     }
 }
