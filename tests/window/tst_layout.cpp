@@ -76,6 +76,7 @@ private slots:
     void noControlsBeyondTheLayout();
     void resizingMovesNothing_data();
     void resizingMovesNothing();
+    void reverseOptionMirrorsNothing();
 
     // Captions, tints and fonts
     void captions_data();
@@ -114,6 +115,17 @@ void tst_Layout::windowHasItsTitleAndClientSize()
     // 14805 x 10980 twips of client area.
     QCOMPARE(harness.window().size(), QSize(987, 732));
     QCOMPARE(harness.window().windowState(), Qt::WindowNoState);
+}
+
+// This test runs with Qt's -reverse option (a right-to-left locale does the same): a mirrored
+// horizontal bar would show its lowest value at the right end.
+void tst_Layout::reverseOptionMirrorsNothing()
+{
+    WindowHarness harness;
+    QCOMPARE(harness.window().layoutDirection(), Qt::LeftToRight);
+    ScrollBar *bar = harness.scrollBar(QStringLiteral("scrOriginX"));
+    bar->assignValue(bar->Min());
+    QVERIFY(bar->partRect(QStyle::SC_ScrollBarSlider).right() < bar->width() / 2);
 }
 
 void tst_Layout::everyControlAtItsPlace_data()
@@ -301,7 +313,9 @@ void tst_Layout::labelTextAlignment()
     WindowHarness harness;
     const auto *label = harness.control<Label>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(label);
-    QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), horizontal);
+    // As drawn: this test runs with Qt's -reverse option, which must not mirror the text.
+    const Qt::Alignment drawn = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    QCOMPARE(int(drawn & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute), horizontal);
     QCOMPARE(label->wordWrap(), wrapped);
 }
 

@@ -22,6 +22,8 @@ Application::Application(int &argc, char **argv)
     setPalette(standardPalette());
     loadClassicFonts();
     setFont(tahoma(8.25));
+    // The layout is fixed: neither Qt's -reverse option nor a right-to-left language mirrors it.
+    setLayoutDirection(Qt::LeftToRight);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
