@@ -44,11 +44,13 @@ check_tree() {
     metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
 
     [ -f "$entry" ] || { fail "$what: no desktop entry $entry"; return; }
-    desktop-file-validate "$entry" || fail "$what: desktop-file-validate rejects $entry"
+    # Its hints too: one about two main categories means two places in the menu.
+    report=$(desktop-file-validate "$entry") || fail "$what: desktop-file-validate rejects $entry"
+    [ -z "$report" ] || fail "$what: desktop-file-validate says: $report"
     [ "$(entry_value "$entry" Type)" = Application ] || fail "$what: Type is not Application"
     [ -n "$(entry_value "$entry" Name)" ] || fail "$what: no Name"
     [ -n "$(entry_value "$entry" Comment)" ] || fail "$what: no Comment"
-    [ "$(entry_value "$entry" Categories)" = "Education;Science;" ] ||
+    [ "$(entry_value "$entry" Categories)" = "Education;Robotics;" ] ||
         fail "$what: Categories is '$(entry_value "$entry" Categories)'"
     [ "$(entry_value "$entry" Icon)" = "$app_id" ] || fail "$what: Icon is not $app_id"
 
