@@ -20,8 +20,9 @@ SETUP = None
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\armdraw"
 SETTINGS_KEY = r"Software\armdraw"
 ALL_USERS_SHORTCUT = "ProgramData/Microsoft/Windows/Start Menu/Programs/armdraw.lnk"
-# Whatever ARMDRAW_LAUNCHER says: what gets installed is the Windows program.
-harness.LAUNCHER = ["wine"]
+# What gets installed is the Windows program: Wine runs it, through ARMDRAW_LAUNCHER's loader
+# when given (scripts/windows-test gives the 64-bit one, so that the program is the process started).
+harness.LAUNCHER = harness.LAUNCHER or ["wine"]
 
 
 def files_under(folder):
