@@ -469,6 +469,12 @@ void TstScrollBar::wheelNotchIsOneArrowStep_data()
                                          << QList<int> { 60, 60 } << QStringList { "Change 490" };
     QTest::newRow("half a notch does nothing")
         << Qt::Horizontal << 1 << 1000 << 500 << QList<int> { 60 } << QStringList();
+    // Browsers give a notch in pixels: Firefox 114, others 100.
+    QTest::newRow("a browser's notch") << Qt::Horizontal << 1 << 1000 << 500
+                                       << QList<int> { 114, 114, -100 }
+                                       << QStringList { "Change 490", "Change 480", "Change 490" };
+    QTest::newRow("two notches at once") << Qt::Horizontal << 1 << 1000 << 500 << QList<int> { 240 }
+                                         << QStringList { "Change 490", "Change 480" };
 }
 
 void TstScrollBar::wheelNotchIsOneArrowStep()

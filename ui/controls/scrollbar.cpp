@@ -155,15 +155,24 @@ void ScrollBar::paintEvent(QPaintEvent *event)
 
 void ScrollBar::wheelEvent(QWheelEvent *event)
 {
-    // One notch is one arrow click, towards the top or left end for a turn away from the user.
-    const QPoint delta = event->angleDelta();
-    m_wheelDelta += std::abs(delta.y()) >= std::abs(delta.x()) ? delta.y() : delta.x();
+    // One notch (120) is one arrow click, towards the top or left end for a turn away from the user.
+    // A browser gives a notch in its own pixels (Chromium 120, Firefox 114, others 100), so a turn
+    // of more than half a notch counts in whole notches, rounded; finer ones (touchpads,
+    // high-resolution wheels) add up.
+    const QPoint angle = event->angleDelta();
+    const int delta = std::abs(angle.y()) >= std::abs(angle.x()) ? angle.y() : angle.x();
+    int notches = 0;
+    if (std::abs(delta) > 60) {
+        notches = (delta + (delta > 0 ? 60 : -60)) / 120;
+    } else {
+        m_wheelDelta += delta;
+        notches = m_wheelDelta / 120;
+        m_wheelDelta -= notches * 120;
+    }
     // Not a thumb move, even while the thumb is held: Change, like every other notch.
     const QScopedValueRollback notTheThumb(m_notTheThumb, true);
-    while (std::abs(m_wheelDelta) >= 120) {
-        const bool towardsStart = m_wheelDelta > 0;
-        m_wheelDelta += towardsStart ? -120 : 120;
-        triggerAction(towardsStart ? SliderSingleStepSub : SliderSingleStepAdd);
+    for (int step = 0; step < std::abs(notches); ++step) {
+        triggerAction(notches > 0 ? SliderSingleStepSub : SliderSingleStepAdd);
     }
     event->accept();
 }
