@@ -4,7 +4,8 @@
 PRESET ?= default
 BUILD_DIR := build/$(PRESET)
 
-.PHONY: all deps configure build run test clean screenshot soak bench package windows windows-test
+.PHONY: all deps configure build run test clean screenshot soak bench package windows windows-test \
+	web web-run web-test
 
 all: build
 
@@ -60,6 +61,24 @@ windows:
 # program on Xvfb, and start-up and memory against the bare window.
 windows-test: windows
 	@scripts/windows-test
+
+# The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes), then the
+# program built into build/web and its page gathered into build/web/site and a zip; not part of
+# `make test`.
+web:
+	@scripts/install-deps scripts/debian-packages.txt scripts/debian-packages-web.txt
+	@scripts/web-build
+
+# Serves the page on this machine only; any static web server serves build/web/site as well.
+WEB_PORT ?= 8000
+web-run: web
+	@echo "armdraw: open http://127.0.0.1:$(WEB_PORT)/armdraw.html (Ctrl+C stops the server)"
+	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web/site
+
+# The browser build: core's unit tests under node, the end-to-end tests in Chromium and Firefox
+# ESR on private Xvfb displays, and the page's size and first paint against a bare Qt page.
+web-test: web
+	@scripts/web-test
 
 clean:
 	rm -rf build

@@ -7,6 +7,8 @@
 
 #include <QIcon>
 
+#include <memory>
+
 int runProgram(Application &app)
 {
     app.setApplicationName(QStringLiteral("armdraw"));
@@ -19,9 +21,11 @@ int runProgram(Application &app)
     }
     app.setWindowIcon(icon);
 
-    frmMain window;
+    // Not in this frame: in the browser exec() leaves it for good while the event loop runs on,
+    // and the stack it held is used again.
+    const auto window = std::make_unique<frmMain>();
     try {
-        window.show();
+        window->show();
     } catch (const RuntimeError &error) {
         Application::reportFatal(error);
     }
