@@ -531,7 +531,7 @@ class App(_Window):
         while time.monotonic() < deadline:
             self._check_alive()
             try:
-                found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", f"^{WINDOW_TITLE}$"],
+                found = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", WINDOW_NAME],
                                        env=self.env, capture_output=True, text=True, timeout=1)
             except subprocess.TimeoutExpired:
                 continue
@@ -554,6 +554,28 @@ class App(_Window):
 
     def focus(self):
         self.xdotool("windowfocus", "--sync", self.wid)
+        if BROWSER:
+            self._page_takes_the_keyboard()
+
+    def _page_takes_the_keyboard(self, timeout=15):
+        """A browser hands its page the keyboard a moment after its window gets it, and drops keys
+        sent before: turn segment 1 until a turn shows (keypad 3 turns it with Num Lock on or
+        off), then turn it back to where it was."""
+        deadline = time.monotonic() + timeout
+        sent = 0
+        while True:
+            self.keys(KEYPAD_3)
+            sent += 1
+            try:
+                image = self.wait_until(lambda image: any(not picture_mismatches(image, Arm(angle1=5 * n), step=9)
+                                                          for n in range(1, sent + 1)), "a turn", timeout=1)
+                break
+            except AssertionError:
+                if time.monotonic() > deadline:
+                    raise HarnessError(f"the page took no key within {timeout} s") from None
+        turned = next(n for n in range(1, sent + 1) if not picture_mismatches(image, Arm(angle1=5 * n), step=9))
+        self.keys(*[KEYPAD_1] * turned)
+        self.wait_for_arm(Arm())
 
     def set_num_lock(self, on):
         subprocess.run(["numlockx", "on" if on else "off"], env=self.env, check=True, timeout=20)
@@ -870,8 +892,12 @@ class WaylandApp(_Window):
 # --- Test support -----------------------------------------------------------------------------
 
 ARMDRAW = os.environ.get("ARMDRAW")
-# What the program runs under: "wine" for the Windows build, nothing for the Linux one.
+# What the program runs under: nothing for the Linux build, "wine" for the Windows one, and
+# "tests/e2e/browser chromium" (or firefox) for the browser's, whose ARMDRAW is its page.
 LAUNCHER = os.environ.get("ARMDRAW_LAUNCHER", "").split()
+BROWSER = LAUNCHER[1] if len(LAUNCHER) == 2 and os.path.basename(LAUNCHER[0]) == "browser" else None
+# The X window's name: the page's title, to which Firefox adds its own name.
+WINDOW_NAME = f"^{WINDOW_TITLE}{' — Mozilla Firefox' if BROWSER == 'firefox' else ''}$"
 
 
 class _WindowTestCase(unittest.TestCase):
@@ -880,8 +906,8 @@ class _WindowTestCase(unittest.TestCase):
 
     @classmethod
     def setUpClass(cls):
-        if not ARMDRAW or not os.access(ARMDRAW, os.X_OK):
-            raise HarnessError("set ARMDRAW (or pass --armdraw) to the armdraw executable")
+        if not ARMDRAW or not (os.path.isfile(ARMDRAW) if BROWSER else os.access(ARMDRAW, os.X_OK)):
+            raise HarnessError("set ARMDRAW (or pass --armdraw) to the armdraw executable (or page)")
         cls.workdir = tempfile.mkdtemp(prefix="armdraw-e2e-")
 
     @classmethod

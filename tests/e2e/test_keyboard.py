@@ -53,6 +53,14 @@ class KeyboardTest(harness.X11TestCase):
         # Floating: segment 2 keeps its direction while segment 1 turns.
         self.check_turns(arm, [[KEYPAD_1] * 3])
 
+    def test_tab_and_shift_tab_keep_the_focus_in_the_window(self):
+        # More presses than the window has tab stops: the focus goes round, never out of it (in a
+        # browser, to the address bar or the rest of the page).
+        self.app.keys(*["Tab"] * 30)
+        arm = self.barrier(Arm())[0]
+        self.app.keys(*["shift+Tab"] * 30)
+        self.barrier(arm)
+
     def test_space_does_not_press_the_focused_anchor_button(self):
         self.app.click(centre(cmd_origin(9)))
         arm = Arm().anchor_button(9)

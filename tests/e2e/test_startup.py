@@ -1,10 +1,14 @@
-"""The window as it first appears on a real X server: the arm, the tints, the buttons."""
+"""The window as it first appears on a real X server: the arm, the tints, the buttons; and for
+the browser build, what its page asks of the server and how it opens offline."""
 
+import os
 import re
+import tempfile
+import unittest
 
 import harness
 from harness import (BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE, FRA_ORIGIN, GREY, LBL_HOVER_CONTROLS,
-                     LBL_INFO, LIGHT_BLUE, LIGHT_GREY, LIGHT_RED, OPT_FLOATING, OPT_RIGID, RED, WHITE, Arm,
+                     LBL_INFO, LIGHT_BLUE, LIGHT_GREY, LIGHT_RED, OPT_FLOATING, OPT_RIGID, RED, WHITE, Arm, centre,
                      cmd_origin, length_label, option_selected, surface_to_window)
 
 
@@ -77,11 +81,52 @@ class StartupTest(harness.X11TestCase):
         f_bottom = max(y for x, y in floating if x < letters[0] + 3)
         self.assertGreaterEqual(max(y for _, y in floating) - f_bottom, 2, "the g of Floating has its tail")
 
+    @unittest.skipIf(harness.BROWSER, "a browser gives its window its own icon; PageTest checks the page's")
     def test_the_window_carries_its_own_icon(self):
         # Nothing is installed here: the icon can only come from inside the program. (Qt on X11
         # hands the window 48 px and up; Wine makes its 16 and 32 px ones from them.)
         sizes = re.findall(r"Icon \((\d+ x \d+)\)", self.app.window_property("_NET_WM_ICON"))
         self.assertTrue(sizes, "no icon on the window")
+
+
+@unittest.skipUnless(harness.BROWSER, "the browser build's page")
+class PageTest(harness.X11TestCase):
+
+    def setUp(self):
+        self.profile = tempfile.mkdtemp(dir=self.workdir)
+        self.requests = os.path.join(self.workdir, f"{self.id()}.requests")
+
+    def open(self, **env):
+        """Opens the page in the test's profile, logging what the server is asked for."""
+        self.app = harness.App(self.display, harness.ARMDRAW, self.workdir,
+                               env=dict(env, ARMDRAW_BROWSER_PROFILE=self.profile,
+                                        ARMDRAW_BROWSER_REQUEST_LOG=self.requests))
+        self.addCleanup(self.app.stop)
+        self.app.focus()
+        return self.assertArm(Arm())
+
+    def served(self):
+        with open(self.requests) as log:
+            return [line.split()[2] for line in log]
+
+    def test_input_asks_nothing_of_the_server(self):
+        self.open()
+        icons = {"/armdraw.svg", "/armdraw-48.png"}
+        self.waitUntil(lambda image: icons & set(self.served()), "the tab's icon")
+        loaded = self.served()
+        site = set(os.listdir(os.path.dirname(harness.ARMDRAW)))
+        self.assertLessEqual({path.lstrip("/") for path in loaded}, site, "files from the page's folder only")
+
+        for point in (centre(cmd_origin(3)), centre(LBL_HOVER_CONTROLS), (5, 5)):
+            self.app.move(point)
+            self.app.click(point)
+        self.check_turns(Arm().anchor_button(3), [["space", "a", "Tab", "Next", "Right"]])
+        self.assertEqual(self.served(), loaded, "requests after the page loaded")
+
+    def test_page_opens_offline_after_its_first_visit(self):
+        self.open()
+        self.app.stop()
+        self.open(ARMDRAW_BROWSER_OFFLINE="1")
 
 
 if __name__ == "__main__":
