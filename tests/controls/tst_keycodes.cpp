@@ -110,8 +110,8 @@ void TstKeyCodes::keypadKnownByKeysymAlone()
     QCOMPARE(::virtualKeyCode(event), code);
 }
 
-// Qt's browser plugin: no native codes, the key from the DOM's key name ("End", "Clear", "1"), the
-// keypad modifier from its location. Each physical key must give the code it gives on the desktop.
+// Qt's browser plugin gives no native codes, names a key by the DOM's key value and marks the keypad
+// from its location; the keys whose names differ from the desktop's must still give its codes.
 void TstKeyCodes::browserKeysGiveTheDesktopCodes_data()
 {
     QTest::addColumn<int>("key");
@@ -119,21 +119,11 @@ void TstKeyCodes::browserKeysGiveTheDesktopCodes_data()
     QTest::addColumn<int>("code");
 
     const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
-    QTest::newRow("keypad 1, Num Lock on") << int(Qt::Key_1) << keypad << 97;
-    QTest::newRow("keypad 3, Num Lock on") << int(Qt::Key_3) << keypad << 99;
-    QTest::newRow("keypad 4, Num Lock on") << int(Qt::Key_4) << keypad << 100;
-    QTest::newRow("keypad 6, Num Lock on") << int(Qt::Key_6) << keypad << 102;
-    QTest::newRow("keypad 1, Num Lock off") << int(Qt::Key_End) << keypad << 35;
-    QTest::newRow("keypad 3, Num Lock off") << int(Qt::Key_PageDown) << keypad << 34;
-    QTest::newRow("keypad 4, Num Lock off") << int(Qt::Key_Left) << keypad << 37;
-    QTest::newRow("keypad 6, Num Lock off") << int(Qt::Key_Right) << keypad << 39;
-    QTest::newRow("Shift+keypad 3, Num Lock on")
+    QTest::newRow("keypad 5, Num Lock off: Clear, named Pause") << int(Qt::Key_Pause) << keypad << 12;
+    QTest::newRow("Pause itself") << int(Qt::Key_Pause) << Qt::KeyboardModifiers() << 19;
+    QTest::newRow("keypad Enter: Enter, named Return") << int(Qt::Key_Return) << keypad << 13;
+    QTest::newRow("Shift+keypad 3, Num Lock on: PageDown")
         << int(Qt::Key_PageDown) << (keypad | Qt::ShiftModifier) << 34;
-    QTest::newRow("keypad 5, Num Lock off: Clear") << int(Qt::Key_Pause) << keypad << 12;
-    QTest::newRow("keypad Enter: Enter") << int(Qt::Key_Return) << keypad << 13;
-    QTest::newRow("keypad period, Num Lock off") << int(Qt::Key_Delete) << keypad << 46;
-    QTest::newRow("Pause") << int(Qt::Key_Pause) << Qt::KeyboardModifiers() << 19;
-    QTest::newRow("Space") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 32;
 }
 
 void TstKeyCodes::browserKeysGiveTheDesktopCodes()
