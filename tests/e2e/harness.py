@@ -892,12 +892,19 @@ class WaylandApp(_Window):
 # --- Test support -----------------------------------------------------------------------------
 
 ARMDRAW = os.environ.get("ARMDRAW")
-# What the program runs under: nothing for the Linux build, "wine" for the Windows one, and
-# "tests/e2e/browser chromium" (or firefox) for the browser's, whose ARMDRAW is its page.
-LAUNCHER = os.environ.get("ARMDRAW_LAUNCHER", "").split()
-BROWSER = LAUNCHER[1] if len(LAUNCHER) == 2 and os.path.basename(LAUNCHER[0]) == "browser" else None
-# The X window's name: the page's title, to which Firefox adds its own name.
-WINDOW_NAME = f"^{WINDOW_TITLE}{' — Mozilla Firefox' if BROWSER == 'firefox' else ''}$"
+
+
+def use_launcher(command):
+    """What the program runs under: nothing for the Linux build, "wine" for the Windows one, and
+    "tests/e2e/browser chromium" (or firefox) for the browser's, whose ARMDRAW is its page."""
+    global LAUNCHER, BROWSER, WINDOW_NAME
+    LAUNCHER = list(command)
+    BROWSER = LAUNCHER[1] if len(LAUNCHER) == 2 and os.path.basename(LAUNCHER[0]) == "browser" else None
+    # The X window's name: the page's title, to which Firefox adds its own name.
+    WINDOW_NAME = f"^{WINDOW_TITLE}{' — Mozilla Firefox' if BROWSER == 'firefox' else ''}$"
+
+
+use_launcher(os.environ.get("ARMDRAW_LAUNCHER", "").split())
 
 
 class _WindowTestCase(unittest.TestCase):
@@ -974,7 +981,11 @@ class X11TestCase(_WindowTestCase):
         super().tearDownClass()
 
     def setUp(self):
-        self.app = App(self.display, ARMDRAW, self.workdir)
+        self.launch()
+
+    def launch(self, **env):
+        """Starts the program with env added to its environment, stopped after the test."""
+        self.app = App(self.display, ARMDRAW, self.workdir, env=env)
         self.addCleanup(self.app.stop)
         self.app.focus()
 

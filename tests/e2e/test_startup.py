@@ -98,11 +98,7 @@ class PageTest(harness.X11TestCase):
 
     def open(self, **env):
         """Opens the page in the test's profile, logging what the server is asked for."""
-        self.app = harness.App(self.display, harness.ARMDRAW, self.workdir,
-                               env=dict(env, ARMDRAW_BROWSER_PROFILE=self.profile,
-                                        ARMDRAW_BROWSER_REQUEST_LOG=self.requests))
-        self.addCleanup(self.app.stop)
-        self.app.focus()
+        self.launch(ARMDRAW_BROWSER_PROFILE=self.profile, ARMDRAW_BROWSER_REQUEST_LOG=self.requests, **env)
         return self.assertArm(Arm())
 
     def served(self):

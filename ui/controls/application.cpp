@@ -52,6 +52,7 @@ QString Application::fatalMessage(const RuntimeError &error)
 void Application::reportFatal(const RuntimeError &error)
 {
     std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
+    std::fflush(nullptr);
 #ifdef Q_OS_WASM
     // A page cannot block in a message box. The page shows the message and takes the window
     // away, so no input reaches it again; abort() then unwinds the failed handler.
@@ -59,11 +60,9 @@ void Application::reportFatal(const RuntimeError &error)
     if (showFatal.typeOf().as<std::string>() == "function") {
         showFatal(fatalMessage(error).toStdString());
     }
-    std::fflush(nullptr);
     std::abort();
 #else
     QMessageBox::critical(nullptr, applicationName(), fatalMessage(error));
-    std::fflush(nullptr);
     // exit() would return into the handler that failed; nothing of it may run on.
     std::_Exit(1);
 #endif
