@@ -54,7 +54,7 @@ package: build
 # Windows: Qt for Windows built once into ~/.cache/armdraw (about half an hour), then the program
 # cross-built into build/windows and zipped with everything it loads; not part of `make test`.
 windows:
-	@scripts/install-deps scripts/debian-packages.txt scripts/debian-packages-windows.txt
+	@scripts/install-deps linux windows
 	@scripts/windows-build
 
 # The Windows build under Wine: unit and window tests, the end-to-end tests against the zipped
@@ -66,7 +66,7 @@ windows-test: windows
 # program built into build/web and its page gathered into build/web/site and a zip; not part of
 # `make test`.
 web:
-	@scripts/install-deps scripts/debian-packages.txt scripts/debian-packages-web.txt
+	@scripts/install-deps linux web
 	@scripts/web-build
 
 # Serves the page on this machine only; any static web server serves build/web/site as well.

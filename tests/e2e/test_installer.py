@@ -19,7 +19,7 @@ import harness
 SETUP = None
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\armdraw"
 SETTINGS_KEY = r"Software\armdraw"
-WINE_PREFIX = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "wine-prefix")
+WINE_PREFIX = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "lib", "wine-prefix")
 ALL_USERS_SHORTCUT = "ProgramData/Microsoft/Windows/Start Menu/Programs/armdraw.lnk"
 # What gets installed is the Windows program: Wine runs it, through ARMDRAW_LAUNCHER's loader
 # when given (scripts/windows-test gives the 64-bit one, so that the program is the process started).

@@ -3,7 +3,8 @@
 way (bench/bare.cpp), side by side on one private Xvfb: each program started RUNS times, taking
 turns, and timed from the start of `wine` to the "first-paint" line it prints; memory is the peak
 working set the program reports itself. Prints the figures and writes them into docs/performance.md,
-after the Linux ones. Usage: scripts/windows-bench BUILD_DIR (WINEPREFIX and WINEPATH set)."""
+after the Linux ones.
+Usage: scripts/lib/windows_bench.py BUILD_DIR  (WINEPREFIX, WINEPATH, and tests/e2e on PYTHONPATH)"""
 
 import os
 import select
@@ -13,9 +14,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from benchreport import quartiles, write_section  # noqa: E402
-import harness  # noqa: E402  (the e2e tests' private Xvfb)
+from benchreport import quartiles, write_section
+import harness  # the e2e tests' private Xvfb
 
 RUNS = int(os.environ.get("BENCH_STARTUP_RUNS", "15"))
 SECTION = "## Under Wine: the Windows build"

@@ -3,7 +3,8 @@
 page and loader), side by side in the same browser on one private Xvfb: the bytes each page
 transfers, raw and gzip-compressed; page request to first frame, each page opened RUNS times in a
 fresh profile, taking turns; and how many frames a key press takes to be drawn. Prints the figures
-and writes them into docs/performance.md, after the others. Usage: scripts/web-bench BUILD_DIR"""
+and writes them into docs/performance.md, after the others.
+Usage: scripts/lib/web_bench.py BUILD_DIR  (tests/e2e on PYTHONPATH)"""
 
 import gzip
 import os
@@ -15,9 +16,8 @@ import sys
 import tempfile
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-from benchreport import quartiles, write_section  # noqa: E402
-import harness  # noqa: E402  (the e2e tests' private Xvfb, window and browser launcher)
+from benchreport import quartiles, write_section
+import harness  # the e2e tests' private Xvfb, window and browser launcher
 
 RUNS = int(os.environ.get("BENCH_STARTUP_RUNS", "10"))
 KEYS = int(os.environ.get("BENCH_KEYS", "60"))
