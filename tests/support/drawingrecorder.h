@@ -22,9 +22,9 @@ public:
     struct Drawing
     {
         QString what;
-        QLineF line;
-        QPointF base;
-        QPointF post;
+        QLineF line {};
+        QPointF base {};
+        QPointF post {};
         int width = 0;
     };
 
