@@ -21,8 +21,8 @@ int runProgram(Application &app)
     }
     app.setWindowIcon(icon);
 
-    // Not in this frame: in the browser exec() leaves it for good while the event loop runs on,
-    // and the stack it held is used again.
+    // On the heap, not in this function's stack frame: in the browser exec() leaves this function
+    // for good while the event loop runs on, and the frame's stack is used again.
     const auto window = std::make_unique<frmMain>();
     try {
         window->show();

@@ -18,20 +18,6 @@
 
 namespace {
 
-// A bar that can say where the style puts its arrows, track and thumb.
-class ProbeBar : public ScrollBar
-{
-public:
-    using ScrollBar::ScrollBar;
-
-    QRect part(QStyle::SubControl control) const
-    {
-        QStyleOptionSlider option;
-        initStyleOption(&option);
-        return style()->subControlRect(QStyle::CC_ScrollBar, &option, control, this);
-    }
-};
-
 struct Design
 {
     int min;
@@ -79,7 +65,7 @@ private slots:
     void wheelNotchWhileThumbHeldRaisesChange();
 
 private:
-    ProbeBar *makeBar(Qt::Orientation orientation, const Design &design);
+    ScrollBar *makeBar(Qt::Orientation orientation, const Design &design);
     QPoint inWindow(QPoint barPos) const { return m_bar->mapTo(m_window.get(), barPos); }
     void press(QPoint barPos)
     {
@@ -102,7 +88,7 @@ private:
     QPoint alongFromThumb(int pixels) const;
 
     std::unique_ptr<QWidget> m_window;
-    ProbeBar *m_bar = nullptr;
+    ScrollBar *m_bar = nullptr;
     std::unique_ptr<Recorder> m_recorder;
 };
 
@@ -123,9 +109,9 @@ void TstScrollBar::cleanup()
     m_bar = nullptr;
 }
 
-ProbeBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &design)
+ScrollBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &design)
 {
-    m_bar = new ProbeBar(orientation, m_window.get());
+    m_bar = new ScrollBar(orientation, m_window.get());
     m_bar->setGeometry(
         orientation == Qt::Vertical ? QRect(60, 50, 20, 200) : QRect(50, 60, 200, 20));
     m_bar->assignMin(design.min);
@@ -142,7 +128,7 @@ ProbeBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &desig
 void TstScrollBar::watch()
 {
     m_recorder = std::make_unique<Recorder>();
-    ProbeBar *bar = m_bar;
+    ScrollBar *bar = m_bar;
     const auto value = [bar] { return QString::number(bar->Value()); };
     m_recorder->watch(bar, &ScrollBar::Change, QStringLiteral("Change"), value);
     m_recorder->watch(bar, &ScrollBar::Scroll, QStringLiteral("Scroll"), value);
@@ -150,7 +136,7 @@ void TstScrollBar::watch()
 
 QPoint TstScrollBar::alongFromThumb(int pixels) const
 {
-    const QPoint centre = m_bar->part(QStyle::SC_ScrollBarSlider).center();
+    const QPoint centre = m_bar->partRect(QStyle::SC_ScrollBarSlider).center();
     return m_bar->orientation() == Qt::Vertical ? centre + QPoint(0, pixels)
                                                 : centre + QPoint(pixels, 0);
 }
@@ -306,7 +292,7 @@ void TstScrollBar::clickMovesByArrowOrPageStep()
     QFETCH(QStringList, expected);
 
     makeBar(orientation, { min, max, 10, 100, start });
-    const QRect area = m_bar->part(part);
+    const QRect area = m_bar->partRect(part);
     QVERIFY2(!area.isEmpty(), "the style gives that part no room");
     press(area.center());
     release(area.center());
@@ -335,7 +321,7 @@ void TstScrollBar::otherButtonsDoNothing()
         }
     });
     closer.start(50);
-    const QPoint track = m_bar->part(QStyle::SC_ScrollBarAddPage).center();
+    const QPoint track = m_bar->partRect(QStyle::SC_ScrollBarAddPage).center();
     QTest::mouseClick(m_window->windowHandle(), button, {}, inWindow(track));
     QVERIFY(!menuShown);
     QCOMPARE(m_bar->Value(), 5000);

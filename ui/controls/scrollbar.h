@@ -14,7 +14,7 @@ public:
     explicit ScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
 
     // The classic properties. Min is the value at the top (or left) end, Max at the bottom (or
-    // right) end. Qt's own value() is the internal position and must not be used by the logic.
+    // right) end.
     int Min() const { return m_min; }
     int Max() const { return m_max; }
     int Value() const;
@@ -47,6 +47,16 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // Qt's own position, negated on a bar whose top value is the larger: the logic reads and sets
+    // Value() and the classic bounds, never these by mistake.
+    using QScrollBar::maximum;
+    using QScrollBar::minimum;
+    using QScrollBar::setMaximum;
+    using QScrollBar::setMinimum;
+    using QScrollBar::setRange;
+    using QScrollBar::setValue;
+    using QScrollBar::value;
+
     // Qt's range runs top to bottom, so a bar whose top value is the larger is mapped negated.
     int direction() const { return m_min > m_max ? -1 : 1; }
     void applyRange(int min, int max);

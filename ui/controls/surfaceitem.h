@@ -42,7 +42,8 @@ protected:
         announce(&before);
     }
 
-    // After the colour changed, for items that keep drawing tools built from it.
+    // Rebuilds the drawing tools an item keeps (a line's pen) after a property they are built from
+    // changed: the colour here, and an item's own (a line's width) in the item.
     virtual void restyle() { }
 
 private:
