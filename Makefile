@@ -37,7 +37,7 @@ test: build
 
 # Renders the real window under a private Xvfb into docs/.
 screenshot: build
-	@scripts/screenshot $(BUILD_DIR)
+	@PYTHONPATH=tests/e2e PYTHONDONTWRITEBYTECODE=1 scripts/screenshot $(BUILD_DIR)
 
 # The long random-event soak (the short one runs in `make test`).
 soak: build
@@ -45,11 +45,11 @@ soak: build
 
 # Benchmarks: prints the figures and writes docs/performance.md.
 bench: build
-	@scripts/bench $(BUILD_DIR)
+	@PYTHONPATH=tests/e2e PYTHONDONTWRITEBYTECODE=1 scripts/bench $(BUILD_DIR)
 
-# A Debian package of the program, built with CPack.
+# A Debian package of the program, built with CPack into build/default/packages.
 package: build
-	@scripts/package $(BUILD_DIR)
+	@cpack --preset default
 
 # Windows: Qt for Windows built once into ~/.cache/armdraw (about half an hour), then the program
 # cross-built into build/windows and zipped with everything it loads; not part of `make test`.

@@ -102,15 +102,14 @@ cmake --install "$build_dir" --prefix "$scratch/install/usr" >/dev/null
 check_tree "$scratch/install/usr" "cmake --install"
 
 echo "== the Debian package"
-deb=$("$source_dir/scripts/package" "$build_dir" "$scratch/deb" 2>"$scratch/cpack.log") || {
+cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1 || {
     cat "$scratch/cpack.log" >&2
-    fail "scripts/package failed"
+    fail "cpack failed"
     exit 1
 }
-case $deb in
-    *.deb) ;;
-    *) fail "scripts/package printed '$deb', not a .deb path" ;;
-esac
+set -- "$scratch"/deb/armdraw_*.deb
+[ "$#" -eq 1 ] && [ -f "$1" ] || { fail "cpack made no single armdraw_*.deb in $scratch/deb"; exit 1; }
+deb=$1
 [ "$(dpkg-deb -f "$deb" Package)" = armdraw ] || fail "the package is not named armdraw"
 [ "$(dpkg-deb -f "$deb" Maintainer)" = "armdraw developers" ] ||
     fail "the package's maintainer is '$(dpkg-deb -f "$deb" Maintainer)'"
