@@ -5,58 +5,15 @@ Run inside its own D-Bus session: dbus-run-session -- python3 test_atspi.py --ar
 """
 import argparse
 import os
-import select
-import signal
+import shutil
 import subprocess
 import sys
 import tempfile
 import time
 
+from harness import Display, stop_group  # tests/e2e, on PYTHONPATH
+
 DEADLINE = 15  # seconds for anything to appear or change
-
-
-def display_numbers():
-    first, _, last = os.environ.get("ARMDRAW_ATSPI_DISPLAYS", "85-89").partition("-")
-    return range(int(first), int(last or first) + 1)
-
-
-def start_xvfb(workdir):
-    """An Xvfb on the first free display number of the range: (process, ':N')."""
-    for number in display_numbers():
-        read_end, write_end = os.pipe()
-        with open(os.path.join(workdir, f"xvfb-{number}.log"), "wb") as log:
-            process = subprocess.Popen(
-                ["Xvfb", f":{number}", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                 "-nolisten", "tcp"],
-                pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                start_new_session=True)
-        os.close(write_end)
-        answer = b""
-        end = time.monotonic() + 20
-        while not answer.endswith(b"\n") and time.monotonic() < end:
-            ready, _, _ = select.select([read_end], [], [], max(0.0, end - time.monotonic()))
-            chunk = os.read(read_end, 16) if ready else b""
-            if not chunk:
-                break
-            answer += chunk
-        os.close(read_end)
-        if answer.strip() == str(number).encode():
-            return process, f":{number}"
-        stop(process)
-    sys.exit(f"no free X display among {list(display_numbers())}")
-
-
-def stop(process):
-    if process is None or process.poll() is not None:
-        return
-    try:
-        os.killpg(process.pid, signal.SIGTERM)
-        process.wait(5)
-    except subprocess.TimeoutExpired:
-        os.killpg(process.pid, signal.SIGKILL)
-        process.wait()
-    except ProcessLookupError:
-        pass
 
 
 def wait_for(what, probe):
@@ -97,10 +54,10 @@ def main():
         sys.exit("run me inside dbus-run-session")
 
     workdir = tempfile.mkdtemp(prefix="armdraw-atspi-")
-    xvfb, display = start_xvfb(workdir)
-    os.environ["DISPLAY"] = display
+    display = Display(workdir)
     launcher = program = None
     try:
+        os.environ["DISPLAY"] = display.start().name
         launcher = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"],
                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                     start_new_session=True)
@@ -110,9 +67,10 @@ def main():
                                    stderr=subprocess.DEVNULL, start_new_session=True)
         return run_checks()
     finally:
-        stop(program)
-        stop(launcher)
-        stop(xvfb)
+        stop_group(program)
+        stop_group(launcher)
+        display.stop()
+        shutil.rmtree(workdir, ignore_errors=True)
 
 
 def run_checks():

@@ -2,10 +2,13 @@
 installed program's window, and a silent uninstall that takes away what the installer wrote and
 nothing else, wherever the user installed it.
 
-Usage: test_installer.py --setup build/windows/armdraw-<version>-win64-setup.exe [unittest options]
-The staged folder beside it (package/armdraw-<version>-win64) is what should be installed."""
+Usage: test_installer.py --setup build/windows/armdraw-<version>-win64-setup.exe
+                         [--launcher wine:LOADER] [unittest options]
+The zip beside it (armdraw-<version>-win64.zip, holding the folder armdraw-<version>-win64) is what
+should be installed. The installed program runs under the launcher (by default `wine`; give Wine's
+64-bit loader, so that the program is the process started)."""
 
-import filecmp
+import argparse
 import os
 import re
 import shutil
@@ -13,17 +16,21 @@ import subprocess
 import sys
 import tempfile
 import unittest
+import zipfile
 
 import harness
 
-SETUP = None
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall\armdraw"
 SETTINGS_KEY = r"Software\armdraw"
 WINE_PREFIX = os.path.join(os.path.dirname(__file__), "..", "..", "scripts", "lib", "wine-prefix")
 ALL_USERS_SHORTCUT = "ProgramData/Microsoft/Windows/Start Menu/Programs/armdraw.lnk"
-# What gets installed is the Windows program: Wine runs it, through ARMDRAW_LAUNCHER's loader
-# when given (scripts/windows-test gives the 64-bit one, so that the program is the process started).
-harness.use_launcher(harness.LAUNCHER or ["wine"])
+
+
+def shipped_files(zip_path, folder):
+    """The files in the zip's folder: {path relative to it: content}."""
+    with zipfile.ZipFile(zip_path) as archive:
+        return {info.filename.removeprefix(f"{folder}/"): archive.read(info) for info in archive.infolist()
+                if not info.is_dir() and info.filename.startswith(f"{folder}/")}
 
 
 def files_under(folder):
@@ -33,16 +40,17 @@ def files_under(folder):
 
 
 class InstallerTest(unittest.TestCase):
+    setup = None  # the installer, and what the installed program runs under: set by main()
+    launcher = harness.Wine()
 
     @classmethod
     def setUpClass(cls):
-        if not SETUP or not os.path.isfile(SETUP):
+        if not cls.setup or not os.path.isfile(cls.setup):
             raise harness.HarnessError("pass --setup PATH to the armdraw-<version>-win64-setup.exe")
-        name = os.path.basename(SETUP).removesuffix("-setup.exe")
-        cls.stage = os.path.join(os.path.dirname(SETUP), "package", name)
-        cls.staged = files_under(cls.stage)
-        if "armdraw.exe" not in cls.staged:
-            raise harness.HarnessError(f"no staged folder with armdraw.exe at {cls.stage}")
+        name = os.path.basename(cls.setup).removesuffix("-setup.exe")
+        cls.shipped = shipped_files(os.path.join(os.path.dirname(cls.setup), f"{name}.zip"), name)
+        if "armdraw.exe" not in cls.shipped:
+            raise harness.HarnessError(f"no armdraw.exe in {name}.zip beside {cls.setup}")
         cls.workdir = tempfile.mkdtemp(prefix="armdraw-installer-")
         cls.addClassCleanup(shutil.rmtree, cls.workdir, ignore_errors=True)
         cls.display = harness.Display(cls.workdir).start()
@@ -96,11 +104,11 @@ class InstallerTest(unittest.TestCase):
 
     def assertInstalled(self, folder, windows_folder, users_files):
         installed = files_under(folder)
-        self.assertEqual(installed, self.staged | {"uninstall.exe"} | set(users_files),
+        self.assertEqual(installed, self.shipped.keys() | {"uninstall.exe"} | set(users_files),
                          f"the files in {windows_folder}")
-        for name in sorted(self.staged):
-            self.assertTrue(filecmp.cmp(os.path.join(self.stage, name), os.path.join(folder, name), shallow=False),
-                            f"{name} differs from the staged one")
+        for name, content in sorted(self.shipped.items()):
+            with open(os.path.join(folder, name), "rb") as file:
+                self.assertTrue(file.read() == content, f"{name} differs from the zip's")
         # Machine-wide, like the install: the all-users Start menu, not the installing user's.
         self.assertEqual(self.shortcuts(), [ALL_USERS_SHORTCUT])
         with open(self.drive_c(ALL_USERS_SHORTCUT), "rb") as file:
@@ -126,13 +134,13 @@ class InstallerTest(unittest.TestCase):
             with open(os.path.join(tools, name), "wb") as file:
                 file.write(content)
 
-        self.wine(SETUP, "/S", r"/D=C:\Tools")  # /D goes last and unquoted
+        self.wine(self.setup, "/S", r"/D=C:\Tools")  # /D goes last and unquoted
         self.assertInstalled(tools, r"C:\Tools", users_files)
         print(f"\nC:\\Tools after install: {len(files_under(tools))} files", file=sys.stderr)
 
         # It runs from there on its own DLLs: the first picture is the arm.
         app = harness.App(self.display, os.path.join(tools, "armdraw.exe"), self.workdir,
-                          env=self.wine_env)
+                          env=self.wine_env, launcher=self.launcher)
         try:
             app.wait_for_arm(harness.Arm())
         finally:
@@ -151,7 +159,7 @@ class InstallerTest(unittest.TestCase):
 
     def test_the_default_folder_goes_entirely(self):
         folder = self.drive_c("Program Files", "armdraw")
-        self.wine(SETUP, "/S")
+        self.wine(self.setup, "/S")
         self.assertInstalled(folder, r"C:\Program Files\armdraw", {})
         self.wine(r"C:\Program Files\armdraw\uninstall.exe", "/S")
         self.assertFalse(os.path.exists(folder), "C:\\Program Files\\armdraw is still there")
@@ -159,8 +167,9 @@ class InstallerTest(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    args = sys.argv[1:]
-    if len(args) >= 2 and args[0] == "--setup":
-        SETUP = os.path.abspath(args[1])
-        args = args[2:]
-    unittest.main(argv=[sys.argv[0], *args], verbosity=2)
+    parser = argparse.ArgumentParser(allow_abbrev=False, add_help=False)
+    parser.add_argument("--setup", type=os.path.abspath)
+    parser.add_argument("--launcher", type=harness.launcher, default=InstallerTest.launcher)
+    options, rest = parser.parse_known_args()
+    InstallerTest.setup, InstallerTest.launcher = options.setup, options.launcher
+    unittest.main(argv=[sys.argv[0], *rest], verbosity=2)

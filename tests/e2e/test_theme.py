@@ -49,7 +49,7 @@ class ThemeTest(harness.X11TestCase):
     def setUpClass(cls):
         super().setUpClass()
         try:
-            app = harness.App(cls.display, harness.ARMDRAW, cls.workdir)
+            app = harness.App(cls.display, cls.armdraw, cls.workdir)
             try:
                 cls.plain = app.capture()
                 app.focus()
@@ -67,7 +67,7 @@ class ThemeTest(harness.X11TestCase):
     def start(self, env):
         # Painted once the surface is not the X server's black, so a dark surface counts too. The
         # caller stops the program before the next starts: the window search would find it.
-        self.app = harness.App(self.display, harness.ARMDRAW, self.workdir, env=env,
+        self.app = harness.App(self.display, self.armdraw, self.workdir, env=env,
                                painted=lambda image: image.pixel(PICTURE1[0] + 2, PICTURE1[1] + 2) != BLACK)
         return self.app
 

@@ -1,0 +1,82 @@
+"""What the program under test runs under: nothing for the Linux build, Wine for the Windows one,
+and a browser for the browser's, whose program is a page to open rather than an executable."""
+
+import os
+import re
+
+from .design import WINDOW_TITLE
+from .errors import HarnessError
+
+# Serves a page's folder and opens the page in a browser sized as the window (tests/e2e/browser).
+BROWSER_SCRIPT = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "browser")
+
+
+class Native:
+    """The program run as itself."""
+
+    opens_page = False
+
+    def __init__(self):
+        self.prefix = []
+
+    def command(self, program):
+        return [*self.prefix, program]
+
+    def window_name(self):
+        """A regular expression matching the whole name of the program's X window."""
+        return f"^{re.escape(WINDOW_TITLE)}$"
+
+    def check(self, program):
+        if not (os.path.isfile(program) if self.opens_page else os.access(program, os.X_OK)):
+            raise HarnessError(f"no {'page' if self.opens_page else 'executable'} to run at {program}")
+
+    def __repr__(self):
+        return type(self).__name__.lower()
+
+
+class Wine(Native):
+    """A Windows program through Wine's loader. Give the 64-bit one (/usr/lib/wine/wine64) for a
+    64-bit program: once wine32 is installed, Debian's `wine` starts it as a second process that
+    outlives the one stopped."""
+
+    def __init__(self, loader="wine"):
+        self.prefix = [loader]
+
+    def check(self, program):
+        if not os.path.isfile(program):
+            raise HarnessError(f"no Windows program at {program}")
+
+    def __repr__(self):
+        return f"wine:{self.prefix[0]}"
+
+
+class Browser(Native):
+    """A page opened in Chromium or Firefox ESR, served from its folder (tests/e2e/browser)."""
+
+    NAMES = ("chromium", "firefox")
+    opens_page = True
+
+    def __init__(self, name):
+        if name not in self.NAMES:
+            raise HarnessError(f"no browser called {name!r} (one of {', '.join(self.NAMES)})")
+        self.name = name
+        self.prefix = [BROWSER_SCRIPT, name]
+
+    def window_name(self):
+        # The page's title, to which Firefox adds its own name.
+        return f"^{re.escape(WINDOW_TITLE)}{' — Mozilla Firefox' if self.name == 'firefox' else ''}$"
+
+    def __repr__(self):
+        return f"browser:{self.name}"
+
+
+def launcher(spec):
+    """The launcher a --launcher SPEC names: none or "native", "wine[:LOADER]", "browser:NAME"."""
+    kind, _, argument = (spec or "native").partition(":")
+    if kind == "native" and not argument:
+        return Native()
+    if kind == "wine":
+        return Wine(argument or "wine")
+    if kind == "browser" and argument:
+        return Browser(argument)
+    raise HarnessError(f"unknown launcher {spec!r}: native, wine[:LOADER] or browser:chromium|firefox")
