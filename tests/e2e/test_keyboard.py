@@ -41,17 +41,16 @@ class KeyboardTest(harness.X11TestCase):
         self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
         image = self.assertArm(arm.with_mode(True), timeout=0)
         self.assertFalse(option_selected(image, OPT_FLOATING))
-        # Rigid: segment 2 turns along with segment 1.
-        arm = self.check_turns(arm.with_mode(True), [[KEYPAD_3]])
-        self.assertEqual(arm.angle2, 45)
+        # Rigid: segment 2 turns along with segment 1, from 90 to 95 degrees on the screen.
+        self.check_turns(arm.with_mode(True), [[KEYPAD_3]])
+        turned = Arm(angle1=50, angle2=95)  # segment 2 stated as Floating states it: from the right
+        self.assertArm(turned, timeout=0)
 
         self.app.keys("space")
         self.waitUntil(lambda image: option_selected(image, OPT_FLOATING), "Floating selected")
-        arm = arm.with_mode(False)
-        self.assertEqual(arm.angle2, 95)
-        self.assertArm(arm, timeout=0)
+        self.assertArm(turned, timeout=0)
         # Floating: segment 2 keeps its direction while segment 1 turns.
-        self.check_turns(arm, [[KEYPAD_1] * 3])
+        self.check_turns(turned, [[KEYPAD_1] * 3])
 
     def test_tab_and_shift_tab_keep_the_focus_in_the_window(self):
         # More presses than the window has tab stops: the focus goes round, never out of it (in a
