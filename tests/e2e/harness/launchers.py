@@ -30,9 +30,6 @@ class Native:
         if not (os.path.isfile(program) if self.opens_page else os.access(program, os.X_OK)):
             raise HarnessError(f"no {'page' if self.opens_page else 'executable'} to run at {program}")
 
-    def __repr__(self):
-        return type(self).__name__.lower()
-
 
 class Wine(Native):
     """A Windows program through Wine's loader. Give the 64-bit one (/usr/lib/wine/wine64) for a
@@ -41,13 +38,6 @@ class Wine(Native):
 
     def __init__(self, loader="wine"):
         self.prefix = [loader]
-
-    def check(self, program):
-        if not os.path.isfile(program):
-            raise HarnessError(f"no Windows program at {program}")
-
-    def __repr__(self):
-        return f"wine:{self.prefix[0]}"
 
 
 class Browser(Native):
@@ -65,9 +55,6 @@ class Browser(Native):
     def window_name(self):
         # The page's title, to which Firefox adds its own name.
         return f"^{re.escape(WINDOW_TITLE)}{' — Mozilla Firefox' if self.name == 'firefox' else ''}$"
-
-    def __repr__(self):
-        return f"browser:{self.name}"
 
 
 def launcher(spec):
