@@ -16,14 +16,12 @@ import sys
 import tempfile
 import time
 
-from benchreport import quartiles, write_section
+from benchreport import BROWSER, quartiles, setting, write_section
 import harness  # the e2e tests' private Xvfb, window and browser launcher
 
-RUNS = int(os.environ.get("BENCH_STARTUP_RUNS", "10"))
-KEYS = int(os.environ.get("BENCH_KEYS", "60"))
+RUNS = setting("BENCH_STARTUP_RUNS", 10)
+KEYS = setting("BENCH_KEYS", 60)
 BROWSERS = os.environ.get("BENCH_BROWSERS", "chromium firefox").split()
-SECTION = "## In the browser: the WebAssembly build"
-LAUNCHER = os.path.join(os.path.dirname(__file__), "..", "tests", "e2e", "browser")
 
 # Added to the bench copies of the page only. The page announces its first frame; this reports when
 # it came, then counts for each key press the frames until one draws (Qt draws through WebGL).
@@ -73,9 +71,9 @@ def open_page(display, browser, page, workdir):
     if os.path.exists(requests):
         os.remove(requests)
     profile = tempfile.mkdtemp(dir=workdir)
-    harness.use_launcher([LAUNCHER, browser])
     app = harness.App(display, page, workdir, timeout=60, painted=lambda image: True,
-                      env={"ARMDRAW_BROWSER_PROFILE": profile, "ARMDRAW_BROWSER_REQUEST_LOG": requests})
+                      env={"ARMDRAW_BROWSER_PROFILE": profile, "ARMDRAW_BROWSER_REQUEST_LOG": requests},
+                      launcher=harness.Browser(browser))
     deadline = time.monotonic() + 60
     while not (found := re.search(r"bench first-frame ([\d.]+)", app.log())):
         if time.monotonic() > deadline:
@@ -145,9 +143,9 @@ def main():
         shutil.rmtree(workdir, ignore_errors=True)
 
     lines = [
-        SECTION,
+        BROWSER,
         "",
-        "Written by `make web-test` (scripts/web-bench) on "
+        "Written by `make web-test` (scripts/web bench) on "
         f"{time.strftime('%Y-%m-%d %H:%M UTC', time.gmtime())}.",
         "The page against the bare page: bench/bare.cpp built for WebAssembly with the same Qt, served",
         "by the same page and loader from 127.0.0.1, in the same browser on Xvfb (software WebGL).",
@@ -183,7 +181,7 @@ def main():
     section = "\n".join(lines)
     print(section)
 
-    print(f"web-bench: wrote {write_section(SECTION, section)}", file=sys.stderr)
+    print(f"web-bench: wrote {write_section(BROWSER, section)}", file=sys.stderr)
 
 
 if __name__ == "__main__":

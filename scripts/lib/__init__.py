@@ -1,0 +1,2 @@
+"""What the scripts in scripts/ share: the benches' report module and their Python helpers (beside
+the shell fragments they source)."""
