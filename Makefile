@@ -52,15 +52,16 @@ package: build
 	@cpack --preset default
 
 # Windows: Qt for Windows built once into ~/.cache/armdraw (about half an hour), then the program
-# cross-built into build/windows and zipped with everything it loads; not part of `make test`.
+# cross-built into build/windows, installed with every DLL it loads into build/windows/install, and
+# that folder zipped and wrapped in an installer; not part of `make test`.
 windows:
 	@scripts/install-deps linux windows
-	@scripts/windows-build
+	@scripts/windows build
 
-# The Windows build under Wine: unit and window tests, the end-to-end tests against the zipped
-# program on Xvfb, and start-up and memory against the bare window.
+# The Windows build under Wine: unit and window tests, the end-to-end tests against the installed
+# program on Xvfb, the installer, and start-up and memory against the bare window.
 windows-test: windows
-	@scripts/windows-test
+	@scripts/windows test
 
 # The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes), then the
 # program built into build/web and its page gathered into build/web/site and a zip; not part of
