@@ -12,8 +12,9 @@
 int runProgram(Application &app)
 {
     app.setApplicationName(QStringLiteral("armdraw"));
-    // The installed desktop entry's name (set in packaging/): Wayland shells find the window's
-    // icon and menu entry through it; X11 and Windows take the icon from the window.
+    // The installed desktop entry's name (ARMDRAW_APP_ID, set in the top-level CMakeLists.txt):
+    // Wayland shells find the window's icon and menu entry through it; X11 and Windows take the
+    // icon from the window.
     app.setDesktopFileName(QStringLiteral(ARMDRAW_APP_ID));
     QIcon icon;
     for (const int size : { 48, 128, 256 }) {
