@@ -64,11 +64,11 @@ windows-test: windows
 	@scripts/windows test
 
 # The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes), then the
-# program built into build/web and its page gathered into build/web/site and a zip; not part of
+# program built into build/web, its page installed into build/web/site and zipped; not part of
 # `make test`.
 web:
 	@scripts/install-deps linux web
-	@scripts/web-build
+	@scripts/web build
 
 # Serves the page on this machine only; any static web server serves build/web/site as well.
 WEB_PORT ?= 8000
@@ -79,7 +79,7 @@ web-run: web
 # The browser build: core's unit tests under node, the end-to-end tests in Chromium and Firefox
 # ESR on private Xvfb displays, and the page's size and first paint against a bare Qt page.
 web-test: web
-	@scripts/web-test
+	@scripts/web test
 
 clean:
 	rm -rf build
