@@ -51,9 +51,10 @@ bench: build
 package: build
 	@cpack --preset default
 
-# Windows: Qt for Windows built once into ~/.cache/armdraw (about half an hour), then the program
-# cross-built into build/windows, installed with every DLL it loads into build/windows/install, and
-# that folder zipped and wrapped in an installer; not part of `make test`.
+# Windows: Qt for Windows built once into ~/.cache/armdraw (about 40 minutes on 2 cores), then
+# the program cross-built into build/windows, installed with every DLL it loads into
+# build/windows/install, and that folder zipped and wrapped in an installer; not part of
+# `make test`.
 windows:
 	@scripts/install-deps linux windows
 	@scripts/windows build
@@ -63,9 +64,9 @@ windows:
 windows-test: windows
 	@scripts/windows test
 
-# The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes), then the
-# program built into build/web, its page installed into build/web/site and zipped; not part of
-# `make test`.
+# The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes on 2 cores),
+# then the program built into build/web, its page installed into build/web/site and zipped; not
+# part of `make test`.
 web:
 	@scripts/install-deps linux web
 	@scripts/web build
