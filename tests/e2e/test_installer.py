@@ -5,8 +5,9 @@ nothing else, wherever the user installed it.
 Usage: test_installer.py --setup build/windows/armdraw-<version>-win64-setup.exe
                          [--launcher wine:LOADER] [unittest options]
 The zip beside it (armdraw-<version>-win64.zip, holding the folder armdraw-<version>-win64) is what
-should be installed. The installed program runs under the launcher (by default `wine`; give Wine's
-64-bit loader, so that the program is the process started)."""
+should be installed. The installer, the uninstaller and the installed program run under the
+launcher (by default `wine`; give Wine's 64-bit loader, so that the program is the process
+started, and so that a machine without 32-bit support runs them)."""
 
 import argparse
 import os
@@ -69,7 +70,7 @@ class InstallerTest(unittest.TestCase):
     def wine(self, *command):
         """Runs command in the prefix and waits until all its Windows processes have ended: an NSIS
         uninstaller starts a copy of itself and returns at once."""
-        run = subprocess.run(["wine", *command], env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
+        run = subprocess.run(self.launcher.command(*command), env=self.env, stdin=subprocess.DEVNULL, capture_output=True,
                              timeout=300)
         self.wait_for_wine()
         if run.returncode != 0:

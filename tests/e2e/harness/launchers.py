@@ -19,8 +19,8 @@ class Native:
     def __init__(self):
         self.prefix = []
 
-    def command(self, program):
-        return [*self.prefix, program]
+    def command(self, program, *arguments):
+        return [*self.prefix, program, *arguments]
 
     def window_name(self):
         """A regular expression matching the whole name of the program's X window."""
