@@ -87,7 +87,7 @@ def main():
     def verdict(ratio):
         return "met" if ratio <= 1.2 else "missed"
 
-    wine = subprocess.run(["wine", "--version"], capture_output=True, text=True).stdout.strip()
+    wine = subprocess.run([LOADER, "--version"], capture_output=True, text=True, check=True).stdout.strip()
     lines = [
         WINE,
         "",
