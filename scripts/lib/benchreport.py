@@ -28,6 +28,11 @@ def setting(name, default, kind=int):
     return value
 
 
+def verdict(value, limit):
+    """A goal of at most limit, as the reports state it."""
+    return "met" if value <= limit else "missed"
+
+
 def quartiles(samples):
     """The median, then the first and third quartiles (of one sample, itself thrice)."""
     if len(samples) == 1:

@@ -16,7 +16,7 @@ import sys
 import tempfile
 import time
 
-from benchreport import BROWSER, quartiles, setting, write_section
+from benchreport import BROWSER, quartiles, setting, verdict, write_section
 import harness  # the e2e tests' private Xvfb, window and browser launcher
 
 RUNS = setting("BENCH_STARTUP_RUNS", 10)
@@ -167,7 +167,7 @@ def main():
         packed_ratio = sizes["armdraw"][1] / sizes["bare"][1]
         lines += [
             "| {} | Request to first frame | {:.0f} ms ({:.0f}-{:.0f}) | {:.0f} ms ({:.0f}-{:.0f}) | {:.2f} | 1.2x: {} |".format(
-                name, *start["armdraw"], *start["bare"], ratio, "met" if ratio <= 1.2 else "missed"),
+                name, *start["armdraw"], *start["bare"], ratio, verdict(ratio, 1.2)),
             "| | Transfer, raw | {:.2f} MB | {:.2f} MB | {:.2f} | |".format(
                 sizes["armdraw"][0] / 1e6, sizes["bare"][0] / 1e6, raw_ratio),
             "| | Transfer, gzip | {:.2f} MB | {:.2f} MB | {:.2f} | 4 MB: {} |".format(
@@ -175,7 +175,7 @@ def main():
                 "met" if sizes["armdraw"][1] < 4e6 else "missed"),
             "| | Key to frame | {} frame ({:.1f} ms), worst {} ({:.1f} ms) | | | 1 frame: {} |".format(
                 statistics.median(frames), statistics.median(ms), max(frames), max(ms),
-                "met" if max(frames) <= 1 else "missed"),
+                verdict(max(frames), 1)),
         ]
     lines.append("")
     section = "\n".join(lines)
