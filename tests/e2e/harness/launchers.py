@@ -41,9 +41,10 @@ class Wine(Native):
 
 
 class Browser(Native):
-    """A page opened in Chromium or Firefox ESR, served from its folder (tests/e2e/browser)."""
+    """A page opened in Chromium, Firefox ESR or WebKitGTK's MiniBrowser, served from its folder
+    (tests/e2e/browser)."""
 
-    NAMES = ("chromium", "firefox")
+    NAMES = ("chromium", "firefox", "webkit")
     opens_page = True
 
     def __init__(self, name):
@@ -53,7 +54,7 @@ class Browser(Native):
         self.prefix = [BROWSER_SCRIPT, name]
 
     def window_name(self):
-        # The page's title, to which Firefox adds its own name.
+        # The page's title, to which Firefox adds its own name; Chromium and MiniBrowser add nothing.
         return f"^{re.escape(WINDOW_TITLE)}{' — Mozilla Firefox' if self.name == 'firefox' else ''}$"
 
 
@@ -66,4 +67,4 @@ def launcher(spec):
         return Wine(argument or "wine")
     if kind == "browser" and argument:
         return Browser(argument)
-    raise HarnessError(f"unknown launcher {spec!r}: native, wine[:LOADER] or browser:chromium|firefox")
+    raise HarnessError(f"unknown launcher {spec!r}: native, wine[:LOADER] or browser:{'|'.join(Browser.NAMES)}")
