@@ -1,8 +1,14 @@
 #include "controls/application.h"
 #include "program.h"
+#ifdef Q_OS_WASM
+#include "controls/webpage.h"
+#endif
 
 int main(int argc, char *argv[])
 {
+#ifdef Q_OS_WASM
+    prepareForPage();
+#endif
     Application app(argc, argv);
     return runProgram(app);
 }

@@ -4,6 +4,9 @@
 #include "runtimeerror.h"
 
 #include "controls/application.h"
+#ifdef Q_OS_WASM
+#include "controls/webpage.h"
+#endif
 
 #include <QIcon>
 
@@ -27,6 +30,9 @@ int runProgram(Application &app)
     const auto window = std::make_unique<frmMain>();
     try {
         window->show();
+#ifdef Q_OS_WASM
+        attachToPage(window.get());
+#endif
     } catch (const RuntimeError &error) {
         Application::reportFatal(error);
     }

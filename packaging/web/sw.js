@@ -8,7 +8,7 @@ const CACHE = "armdraw-@PROJECT_VERSION@";
 self.addEventListener("install", event => {
   event.waitUntil((async () => {
     const cache = await caches.open(CACHE);
-    await cache.addAll(["armdraw.html", "qtloader.js", "armdraw.svg", "armdraw-48.png"]);
+    await cache.addAll(["armdraw.html", "page.js", "qtloader.js", "armdraw.svg", "armdraw-48.png"]);
     await self.skipWaiting();
   })());
 });

@@ -1,9 +1,11 @@
 """Real key presses from the X keyboard map: the keypad with Num Lock on and off, the
 navigation keys, Space, modifiers and keys that do nothing."""
 
+import unittest
+
 import harness
 from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING,
-                     OPT_RIGID, Arm, centre, cmd_origin, option_selected)
+                     OPT_RIGID, Arm, centre, cmd_origin, option_selected, picture_mismatches)
 
 
 class KeyboardTest(harness.X11TestCase):
@@ -68,6 +70,26 @@ class KeyboardTest(harness.X11TestCase):
         self.app.keys("Tab", "space")
         self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
         self.assertArm(arm.with_mode(True), timeout=0)
+
+
+class BrowserKeysTest(harness.X11TestCase):
+    """The browser keeps its own shortcuts while the window has the keyboard."""
+
+    @classmethod
+    def setUpClass(cls):
+        if not cls.launcher.opens_page:
+            raise unittest.SkipTest("the browser build's page")
+        super().setUpClass()
+
+    def test_zoom_and_reload_are_the_browsers(self):
+        arm = self.barrier(Arm())[0]
+        self.app.keys("ctrl+plus")
+        self.waitUntil(lambda image: picture_mismatches(image, arm), "the page zoomed in")
+        self.app.keys("ctrl+0")
+        # Drawn whole at each zoom, the window shows only the arm.
+        self.barrier(arm)
+        self.app.keys("F5")
+        self.assertArm(Arm(), timeout=60)
 
 
 if __name__ == "__main__":

@@ -130,6 +130,17 @@ class Image:
         width, height = int(header[1]), int(header[2])
         return cls(width, height, data[header.end():header.end() + width * height * 3])
 
+    @classmethod
+    def from_png(cls, data, box=None, size=None):
+        """A PNG, as a browser's screenshot gives it (Debian's python3-pil reads it); or its part
+        box (left, top, right, bottom, in the PNG's pixels) scaled to size."""
+        import io
+        from PIL import Image as PilImage
+        picture = PilImage.open(io.BytesIO(data)).convert("RGB")
+        if box:
+            picture = picture.resize(size, PilImage.Resampling.BOX, box=box)
+        return cls(picture.width, picture.height, picture.tobytes())
+
     def pixel(self, x, y):
         i = (y * self.width + x) * 3
         return tuple(self.rgb[i:i + 3])

@@ -8,7 +8,8 @@ import sys
 import tempfile
 import unittest
 
-from .design import KEYPAD_3
+from .design import KEYPAD_3, Arm
+from .devtools import DevToolsPage
 from .errors import HarnessError
 from .launchers import launcher as launcher_from_spec
 from .pictures import Image
@@ -128,6 +129,29 @@ class WaylandTestCase(_WindowTestCase):
     def setUp(self):
         self.app = WaylandApp(self.compositor, self.keyboard, self.armdraw, self.workdir)
         self.addCleanup(self.app.stop)
+
+
+class DevToolsTestCase(_WindowTestCase):
+    """The browser build's page in headless Chromium, driven over the DevTools Protocol: on a
+    desktop screen, or on a phone's touch screen of phone = (width, height) CSS pixels, with an
+    Android user agent if android is set."""
+
+    phone = None
+    android = False
+
+    @classmethod
+    def setUpClass(cls):
+        if getattr(cls.launcher, "name", None) != "chromium":
+            raise unittest.SkipTest("the browser build's page in Chromium")
+        super().setUpClass()
+
+    def setUp(self):
+        self.app = DevToolsPage(self.armdraw, self.workdir)
+        self.addCleanup(self.app.stop)
+        if self.phone:
+            self.app.emulate_phone(*self.phone, android=self.android)
+        self.app.open()
+        self.assertArm(Arm())
 
 
 def artifacts_dir():

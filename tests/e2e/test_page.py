@@ -1,0 +1,146 @@
+"""The page around the window, in headless Chromium over the DevTools Protocol: a phone's screen
+and touch, the on-page keypad, changes of pixel density, and the mirror that screen readers
+read."""
+
+import re
+import time
+from dataclasses import replace
+
+import harness
+from harness import FRA_ARM1, KEYPAD_3, LBL_HOVER_CONTROLS, OPT_RIGID, Arm, option_selected
+from test_mouse import MouseTests
+
+PORTRAIT, LANDSCAPE = (390, 844), (844, 390)
+
+
+def key_point(app, key):
+    left, top, width, height = app.rect(f'#keys button[data-key="{key}"]')
+    return left + width / 2, top + height / 2
+
+
+class PhoneTest(harness.DevToolsTestCase):
+    phone = PORTRAIT
+
+    def described(self):
+        """The drawing's description, which the mirror gives screen readers."""
+        return self.app.evaluate("document.querySelector('#mirror [role=img]').nextSibling.textContent")
+
+    def test_window_and_keypad_fit_and_stay_crisp(self):
+        for screen in (PORTRAIT, LANDSCAPE):
+            with self.subTest(screen=screen):
+                self.app.emulate_phone(*screen)
+                self.app.reload()
+                for part in ("#window", "#keys"):
+                    left, top, width, height = self.app.rect(part)
+                    self.assertTrue(left >= 0 and top >= 0 and left + width <= screen[0] + 0.5
+                                    and top + height <= screen[1] + 0.5, f"{part} at {left, top, width, height}")
+                # One backing pixel to each device pixel the zoomed canvas covers.
+                backing, shown = self.app.evaluate("[document.getElementById('qtcanvas').width, "
+                                                   "987 * devicePixelRatio * visualViewport.scale]")
+                self.assertAlmostEqual(backing, shown, delta=1.5)
+                self.assertArm(Arm())
+
+    def test_keypad_taps_turn_and_a_held_key_repeats(self):
+        for key in ("3", "3", "6", " "):
+            self.app.tap(key_point(self.app, key))
+        self.assertArm(Arm(angle1=10, angle2=95).with_mode(True))
+        self.app.touch("touchStart", key_point(self.app, "1"))
+        time.sleep(1.5)
+        self.app.touch("touchEnd")
+        # About half a second, then about 30 a second.
+        time.sleep(0.3)
+        steps = (10 - int(re.search(r"angle (-?\d+) degrees", self.described())[1])) // 5
+        self.assertTrue(10 <= steps <= 40, f"{steps} steps in 1.5 s")
+        self.assertArm(Arm(angle1=10 - 5 * steps, angle2=95 - 5 * steps).with_mode(True))
+        self.assertEqual(self.app.evaluate("document.activeElement.id"), "qtcanvas")
+
+    def test_a_tap_on_an_area_shows_its_help(self):
+        help_line = "document.querySelectorAll('#mirror p')[document.querySelectorAll('#mirror p').length - 1].textContent"
+        for point, text in (((FRA_ARM1[0] + 4, FRA_ARM1[1] + FRA_ARM1[3] - 6), "Controls for Arm1."),
+                            ((LBL_HOVER_CONTROLS[0] + 10, LBL_HOVER_CONTROLS[1] + 5), "CONTROLS - Keypad 1 and 3")):
+            self.app.click(point)
+            deadline = time.monotonic() + 10
+            while not self.app.evaluate(help_line).startswith(text) and time.monotonic() < deadline:
+                time.sleep(0.1)
+            self.assertTrue(self.app.evaluate(help_line).startswith(text), self.app.evaluate(help_line))
+
+
+class TouchTest(MouseTests, harness.DevToolsTestCase):
+    """Taps on buttons, arrows and tracks, and thumbs dragged by a finger."""
+    phone = LANDSCAPE
+
+
+class AndroidTest(harness.DevToolsTestCase):
+    phone = PORTRAIT
+    android = True
+
+    def test_one_key_press_is_one_step(self):
+        self.app.keys("space")
+        self.waitUntil(lambda image: option_selected(image, OPT_RIGID), "Rigid selected")
+        self.app.keys(KEYPAD_3)
+        self.assertArm(Arm(angle1=5, angle2=90).with_mode(True))
+
+
+class DensityTest(harness.DevToolsTestCase):
+
+    def test_the_window_is_redrawn_whole_at_each_density(self):
+        arm = Arm()
+        for scale in (2, 1.5, 1):
+            with self.subTest(scale=scale):
+                self.app.set_scale(scale)
+                self.app.keys(KEYPAD_3)
+                arm = arm.key(KEYPAD_3)
+                self.assertArm(arm)
+
+
+class MirrorTest(harness.DevToolsTestCase):
+
+    def tree(self):
+        """Chromium's accessibility tree: (role, name, properties) of each node that is seen."""
+        self.app.send("Accessibility.enable")
+        nodes = self.app.send("Accessibility.getFullAXTree")["nodes"]
+        return [(node["role"]["value"], node.get("name", {}).get("value", ""),
+                 {p["name"]: p["value"].get("value") for p in node.get("properties", [])}
+                 | {"description": node.get("description", {}).get("value", "")})
+                for node in nodes if not node.get("ignored")]
+
+    def named(self, role, name):
+        found = [properties for r, n, properties in self.tree() if r == role and n == name]
+        self.assertEqual(len(found), 1, f"{role} {name!r}")
+        return found[0]
+
+    def test_the_controls_are_mirrored_with_the_desktop_names(self):
+        for place in ("top left", "top centre", "top right", "middle left", "centre", "middle right",
+                      "bottom left", "bottom centre", "bottom right"):
+            self.named("button", f"Anchor: {place}")
+        self.assertTrue(self.named("radio", "Floating")["checked"] == "true")
+        self.assertTrue(self.named("radio", "Rigid")["checked"] == "false")
+        for name, low, high, value in (("Arm 1 length", 1, 10000, 4000), ("Arm 1 width", 1, 50, 20),
+                                       ("Arm 2 length", 1, 10000, 1500), ("Arm 2 width", 1, 50, 20),
+                                       ("Anchor X", 1, 10605, 5302), ("Anchor Y", 1, 9645, 4822)):
+            properties = self.named("slider", name)
+            self.assertEqual((properties["valuemin"], properties["valuemax"]), (low, high), name)
+            self.assertEqual(properties["valuetext"] or properties.get("valuenow"), str(value), name)
+        self.assertTrue(self.named("image", "Drawing")["description"].startswith("Red arm 1: angle 0 degrees"))
+        self.assertTrue(any(role == "StaticText" and name.startswith("Use numeric keypad") for role, name, _ in self.tree()))
+        self.assertFalse(any(role == "canvas" for role, _, _ in self.tree()), "the canvas is hidden")
+
+    def test_the_mirror_speaks_changes_and_acts(self):
+        self.app.keys(KEYPAD_3)
+        self.assertArm(Arm(angle1=5))
+        deadline = time.monotonic() + 10
+        while not any("live" in p and "angle 5 degrees" in n for _, n, p in self.tree()) and time.monotonic() < deadline:
+            time.sleep(0.2)
+        self.assertTrue(any("live" in p and "angle 5 degrees" in n for _, n, p in self.tree()), "the live region")
+
+        self.app.evaluate("[...document.querySelectorAll('#mirror button')]"
+                          ".find(b => b.textContent === 'Anchor: top right').click()")
+        arm = Arm(angle1=5).anchor_button(3)
+        self.assertArm(arm)
+        self.app.evaluate("(r => { r.value = 2000; r.dispatchEvent(new Event('input')); })"
+                          "(document.querySelector('#mirror input[aria-label=\"Arm 1 length\"]'))")
+        self.assertArm(replace(arm, radius1=2000))
+
+
+if __name__ == "__main__":
+    harness.main()
