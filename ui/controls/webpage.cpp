@@ -3,7 +3,6 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
-#include <QBackingStore>
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -34,7 +33,7 @@ void callPage(const char *name, const val &argument = val::undefined())
     }
 }
 
-// Watches the window for the browser's pixel ratio changes and for repaints.
+// Watches the window for the browser's pixel ratio changes and for repaints, and taps.
 class PageWatcher : public QObject
 {
 public:
@@ -43,8 +42,7 @@ public:
         , m_window(window)
         , m_ratio(platformRatio())
     {
-        window->windowHandle()->installEventFilter(this);
-        window->installEventFilter(this);
+        // The application's filter: a tap goes to whichever control is under it.
         qApp->installEventFilter(this);
     }
 
@@ -75,10 +73,16 @@ protected:
         if (const qreal ratio = platformRatio(); ratio != m_ratio) {
             m_ratio = ratio;
             val::module_property("qtResizeAllScreens")(val::null());
-            for (QWidget *child : m_window->findChildren<QWidget *>()) {
-                child->update();
+            updateEverything();
+        } else if (watched == m_window && type == QEvent::UpdateRequest
+                   && std::floor(m_ratio) != m_ratio) {
+            // At a fractional ratio (a zoomed phone page) Qt rounds a partial repaint to whole
+            // device pixels and leaves rows of the old picture along its edges: repaint it all,
+            // once for each change, not again for the repaint that this asks for.
+            m_repaintingAll = !m_repaintingAll;
+            if (m_repaintingAll) {
+                updateEverything();
             }
-            m_window->update();
         }
         if (watched == m_window && type == QEvent::UpdateRequest && !m_repainted) {
             m_repainted = true;
@@ -88,15 +92,17 @@ protected:
     }
 
 private:
+    void updateEverything()
+    {
+        for (QWidget *child : m_window->findChildren<QWidget *>()) {
+            child->update();
+        }
+        m_window->update();
+    }
+
     void afterRepaint()
     {
         m_repainted = false;
-        // At a fractional ratio (a zoomed phone page) the platform rounds each painted area to
-        // whole device pixels on its own and can leave a row of the screen's copy stale: hand it
-        // the whole image, which costs an upload and no painting.
-        if (std::floor(m_ratio) != m_ratio) {
-            m_window->backingStore()->flush(QRegion(m_window->rect()), m_window->windowHandle());
-        }
         // Every change the page mirrors, from a value to the help line, ends in a repaint.
         callPage("armdrawWindowChanged");
     }
@@ -107,6 +113,7 @@ private:
     QWidget *m_window;
     qreal m_ratio;
     bool m_repainted = false;
+    bool m_repaintingAll = false;
 };
 
 // What the page makes of an accessible role, or null for what it leaves out.

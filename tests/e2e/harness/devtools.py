@@ -40,6 +40,8 @@ class DevToolsPage(_Window):
     DevTools command to the page; capture() is the window as the page shows it, one pixel to a
     window pixel whatever the zoom and density."""
 
+    tolerance = 40  # the picture is scaled back from the zoomed page, which blends edges
+
     def __init__(self, page, workdir, timeout=60):
         self.workdir = workdir
         self.server = _Server(("127.0.0.1", 0), functools.partial(_QuietHandler, directory=os.path.dirname(page)))

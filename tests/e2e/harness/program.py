@@ -40,6 +40,7 @@ DESKTOP_VARIABLES = ("QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "GTK_THEME", "
 class _Window:
     """The armdraw process and its window's pixels; a subclass finds the window and captures it."""
 
+    tolerance = 12  # how far a colour may stray from the one predicted
     def _launch(self, launcher, binary, env, workdir, timeout, extra_env=None, painted=None):
         """Starts binary under launcher on no desktop at all unless extra_env names one; painted
         tells its first paint (by default, a white surface)."""
@@ -94,7 +95,7 @@ class _Window:
         deadline = time.monotonic() + timeout
         while True:
             image = self.capture()
-            wrong = picture_mismatches(image, arm)
+            wrong = picture_mismatches(image, arm, tolerance=self.tolerance)
             if not wrong:
                 return image
             if time.monotonic() > deadline:
