@@ -1,8 +1,6 @@
 """Real key presses from the X keyboard map: the keypad with Num Lock on and off, the
 navigation keys, Space, modifiers and keys that do nothing."""
 
-import unittest
-
 import harness
 from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING,
                      OPT_RIGID, Arm, centre, cmd_origin, option_selected, picture_mismatches)
@@ -72,14 +70,8 @@ class KeyboardTest(harness.X11TestCase):
         self.assertArm(arm.with_mode(True), timeout=0)
 
 
-class BrowserKeysTest(harness.X11TestCase):
+class BrowserKeysTest(harness.PageTestCase):
     """The browser keeps its own shortcuts while the window has the keyboard."""
-
-    @classmethod
-    def setUpClass(cls):
-        if not cls.launcher.opens_page:
-            raise unittest.SkipTest("the browser build's page")
-        super().setUpClass()
 
     def test_zoom_and_reload_are_the_browsers(self):
         arm = self.barrier(Arm())[0]

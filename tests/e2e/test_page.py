@@ -3,7 +3,6 @@ and touch, the on-page keypad, changes of pixel density, and the mirror that scr
 read."""
 
 import re
-import time
 from dataclasses import replace
 
 import harness
@@ -35,12 +34,6 @@ class PhoneTest(harness.DevToolsTestCase):
                 self.assertAlmostEqual(backing, shown, delta=1.5)
                 self.assertArm(Arm())
 
-    def waitForDescription(self, pattern):
-        deadline = time.monotonic() + 15
-        while not re.search(pattern, described(self.app)) and time.monotonic() < deadline:
-            time.sleep(0.1)
-        self.assertRegex(described(self.app), pattern)
-
 
 class AndroidTest(harness.DevToolsTestCase):
     phone = PORTRAIT
@@ -48,7 +41,8 @@ class AndroidTest(harness.DevToolsTestCase):
 
     def test_one_key_press_is_one_step(self):
         self.app.keys("space", KEYPAD_3)
-        PhoneTest.waitForDescription(self, "Red arm 1: angle 5 degrees.*Mode: Rigid")
+        self.waitForPage(lambda: re.search("Red arm 1: angle 5 degrees.*Mode: Rigid", described(self.app)),
+                         "one step and Rigid")
 
 
 class DensityTest(harness.DevToolsTestCase):
@@ -109,10 +103,8 @@ class MirrorTest(harness.DevToolsTestCase):
     def test_the_mirror_speaks_changes_and_acts(self):
         self.app.keys(KEYPAD_3)
         self.assertArm(Arm(angle1=5))
-        deadline = time.monotonic() + 10
-        while not any("live" in p and "angle 5 degrees" in n for _, n, p in self.tree()) and time.monotonic() < deadline:
-            time.sleep(0.2)
-        self.assertTrue(any("live" in p and "angle 5 degrees" in n for _, n, p in self.tree()), "the live region")
+        self.waitForPage(lambda: any("live" in p and "angle 5 degrees" in n for _, n, p in self.tree()),
+                         "the live region")
 
         self.app.evaluate("[...document.querySelectorAll('#mirror button')]"
                           ".find(b => b.textContent === 'Anchor: top right').click()")

@@ -4,7 +4,6 @@ the browser build, what its page asks of the server and how it opens offline."""
 import os
 import re
 import tempfile
-import unittest
 
 import harness
 from harness import (BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE, FRA_ORIGIN, GREY, LBL_HOVER_CONTROLS,
@@ -90,14 +89,8 @@ class StartupTest(harness.X11TestCase):
         self.assertTrue(sizes, "no icon on the window")
 
 
-class PageTest(harness.X11TestCase):
+class PageTest(harness.PageTestCase):
     """The browser build's page."""
-
-    @classmethod
-    def setUpClass(cls):
-        if not cls.launcher.opens_page:
-            raise unittest.SkipTest("the browser build's page")
-        super().setUpClass()
 
     def setUp(self):
         self.profile = tempfile.mkdtemp(dir=self.workdir)

@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 using emscripten::val;
 
@@ -119,24 +120,18 @@ private:
 // What the page makes of an accessible role, or null for what it leaves out.
 const char *pageRole(QAccessible::Role role)
 {
-    switch (role) {
-    case QAccessible::Window:
-        return "window";
-    case QAccessible::Grouping:
-        return "group";
-    case QAccessible::Button:
-        return "button";
-    case QAccessible::RadioButton:
-        return "radio";
-    case QAccessible::ScrollBar:
-        return "range";
-    case QAccessible::StaticText:
-        return "text";
-    case QAccessible::Canvas:
-        return "image";
-    default:
-        return nullptr;
+    static constexpr std::pair<QAccessible::Role, const char *> roles[] = {
+        { QAccessible::Window, "window" }, { QAccessible::Grouping, "group" },
+        { QAccessible::Button, "button" }, { QAccessible::RadioButton, "radio" },
+        { QAccessible::ScrollBar, "range" }, { QAccessible::StaticText, "text" },
+        { QAccessible::Canvas, "image" },
+    };
+    for (const auto &[qtRole, name] : roles) {
+        if (qtRole == role) {
+            return name;
+        }
     }
+    return nullptr;
 }
 
 val describe(QAccessibleInterface *interface, const QPoint &origin)

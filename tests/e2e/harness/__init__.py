@@ -13,7 +13,7 @@ Every position here comes from the design, in twips (15 to a pixel), never from 
   wayland    Compositor, VirtualKeyboard and WaylandApp: the Wayland session
   launchers  Native, Wine and Browser: what the program runs under
   devtools   DevToolsPage: the browser build's page in headless Chromium, as a phone too
-  testcase   X11TestCase, WaylandTestCase, DevToolsTestCase and main(), the test files' entry
+  testcase   X11TestCase, PageTestCase, WaylandTestCase, DevToolsTestCase and main(), the test files' entry
 """
 
 from .design import (ANCHOR_COLUMNS, ANCHOR_ROWS, APP_ID, BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE,
@@ -27,6 +27,6 @@ from .launchers import Browser, Native, Wine, launcher
 from .pictures import Image, close, expected_colours, expected_items, option_selected, picture_mismatches
 from .program import DESKTOP_VARIABLES, die_with_parent, stop_group
 from .devtools import DevToolsPage
-from .testcase import DevToolsTestCase, WaylandTestCase, X11TestCase, artifacts_dir, main
+from .testcase import DevToolsTestCase, PageTestCase, WaylandTestCase, X11TestCase, artifacts_dir, main
 from .wayland import NUM_LOCK_MASK, X_KEYCODES, Compositor, VirtualKeyboard, WaylandApp, standard_keymap
 from .x11 import App, Display, SessionBus

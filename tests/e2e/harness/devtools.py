@@ -3,36 +3,23 @@
 the accessibility tree read, and the window's pictures taken by the browser itself."""
 
 import base64
-import functools
-import http.server
 import json
 import os
 import subprocess
 import tempfile
-import threading
 import time
 
 from .design import KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, WINDOW_SIZE
 from .errors import HarnessError
+from .launchers import CHROMIUM, serve_folder
 from .pictures import Image
 from .program import _Window, die_with_parent, stop_group
-
-CHROMIUM = "/usr/lib/chromium/chromium"
 
 # The harness's key names, as a keyboard with Num Lock on sends them: DOM key, code and location.
 KEYS = {
     KEYPAD_1: ("1", "Numpad1", 3), KEYPAD_3: ("3", "Numpad3", 3), KEYPAD_4: ("4", "Numpad4", 3),
     KEYPAD_6: ("6", "Numpad6", 3), "space": (" ", "Space", 0),
 }
-
-
-class _Server(http.server.ThreadingHTTPServer):
-    daemon_threads = True
-
-
-class _QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
 
 
 class DevToolsPage(_Window):
@@ -44,8 +31,7 @@ class DevToolsPage(_Window):
 
     def __init__(self, page, workdir, timeout=60):
         self.workdir = workdir
-        self.server = _Server(("127.0.0.1", 0), functools.partial(_QuietHandler, directory=os.path.dirname(page)))
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.server = serve_folder(os.path.dirname(page))
         self.url = f"http://127.0.0.1:{self.server.server_address[1]}/{os.path.basename(page)}"
         self.profile = tempfile.mkdtemp(dir=workdir)
         self.next_id = 0

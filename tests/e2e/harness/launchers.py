@@ -1,11 +1,17 @@
 """What the program under test runs under: nothing for the Linux build, Wine for the Windows one,
 and a browser for the browser's, whose program is a page to open rather than an executable."""
 
+import functools
+import http.server
 import os
 import re
+import threading
+import time
 
 from .design import WINDOW_TITLE
 from .errors import HarnessError
+
+CHROMIUM = "/usr/lib/chromium/chromium"  # not the /usr/bin wrapper, which starts a shell first
 
 # Serves a page's folder and opens the page in a browser sized as the window (tests/e2e/browser).
 BROWSER_SCRIPT = os.path.join(os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "browser")
@@ -68,3 +74,21 @@ def launcher(spec):
     if kind == "browser" and argument:
         return Browser(argument)
     raise HarnessError(f"unknown launcher {spec!r}: native, wine[:LOADER] or browser:{'|'.join(Browser.NAMES)}")
+
+
+class _Server(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+
+def serve_folder(folder, port=0, log_path=None):
+    """Serves folder on 127.0.0.1:port (any free port for 0) until shutdown(); log_path gets a line
+    for each request answered."""
+    class Handler(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, format, *args):
+            if log_path:
+                with open(log_path, "a") as log:
+                    log.write(f"{time.monotonic():.3f} {self.command} {self.path} {args[1] if len(args) > 1 else ''}\n")
+
+    server = _Server(("127.0.0.1", port), functools.partial(Handler, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server

@@ -6,6 +6,7 @@ import os
 import shutil
 import sys
 import tempfile
+import time
 import unittest
 
 from .design import KEYPAD_3, Arm
@@ -105,6 +106,16 @@ class X11TestCase(_WindowTestCase):
         self.app.focus()
 
 
+class PageTestCase(X11TestCase):
+    """The browser build's page on the X display; skipped for the other builds."""
+
+    @classmethod
+    def setUpClass(cls):
+        if not cls.launcher.opens_page:
+            raise unittest.SkipTest("the browser build's page")
+        super().setUpClass()
+
+
 class WaylandTestCase(_WindowTestCase):
     """The keyboard outlives each test's program, so that the seat always has one."""
 
@@ -153,6 +164,15 @@ class DevToolsTestCase(_WindowTestCase):
         self.app.open()
         self.assertArm(Arm())
 
+    def waitForPage(self, check, what, timeout=15):
+        """Polls check() until it gives a true value, and returns that."""
+        deadline = time.monotonic() + timeout
+        while not (value := check()):
+            if time.monotonic() > deadline:
+                self.fail(f"timed out after {timeout} s waiting for {what}")
+            time.sleep(0.1)
+        return value
+
 
 def artifacts_dir():
     path = os.environ.get("ARMDRAW_E2E_ARTIFACTS", os.path.join(os.getcwd(), "e2e-artifacts"))
@@ -162,7 +182,7 @@ def artifacts_dir():
 
 def main():
     """unittest's main, taking first --armdraw PATH (the program, or the browser build's page) and
-    --launcher SPEC (native, wine[:LOADER], browser:chromium or browser:firefox)."""
+    --launcher SPEC (native, wine[:LOADER], browser:chromium, browser:firefox or browser:webkit)."""
     parser = argparse.ArgumentParser(allow_abbrev=False, add_help=False)
     parser.add_argument("--armdraw", type=os.path.abspath)
     parser.add_argument("--launcher", type=launcher_from_spec, default=launcher_from_spec(None))
