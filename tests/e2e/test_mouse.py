@@ -30,7 +30,8 @@ def thumb(rect, fraction):
     return along(rect, round(ARROW_LENGTH + THUMB_LENGTH / 2 + fraction * (length - 2 * ARROW_LENGTH - THUMB_LENGTH)))
 
 
-class MouseTest(harness.X11TestCase):
+class MouseTests:
+    """Run with a mouse here, and with a finger on a phone's touch screen in test_page."""
 
     def test_anchor_buttons_move_the_anchor_and_the_arm(self):
         arm = Arm()
@@ -89,6 +90,10 @@ class MouseTest(harness.X11TestCase):
             self.assertTrue(r > 200 and g < 80 and b < 80, f"segment 1 at {t:.0%} is {(r, g, b)}")
         self.app.drag(thumb(bar, 1), along(bar, -bar[3] - 40))
         self.assertArm(Arm(width1=50))
+
+
+class MouseTest(MouseTests, harness.X11TestCase):
+    pass
 
 
 if __name__ == "__main__":

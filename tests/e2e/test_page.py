@@ -3,10 +3,12 @@ and touch, the on-page keypad, changes of pixel density, and the mirror that scr
 read."""
 
 import re
+import time
 from dataclasses import replace
 
 import harness
-from harness import KEYPAD_3, Arm
+from harness import FRA_ARM1, KEYPAD_3, LBL_HOVER_CONTROLS, Arm
+from test_mouse import MouseTests
 
 PORTRAIT, LANDSCAPE = (390, 844), (844, 390)
 
@@ -14,6 +16,10 @@ PORTRAIT, LANDSCAPE = (390, 844), (844, 390)
 def described(app):
     """The drawing's description, which the mirror gives screen readers."""
     return app.evaluate("document.querySelector('#mirror [role=img]').nextSibling.textContent")
+
+
+def help_line(app):
+    return app.evaluate("[...document.querySelectorAll('#mirror p')].pop().textContent")
 
 
 class PhoneTest(harness.DevToolsTestCase):
@@ -25,7 +31,7 @@ class PhoneTest(harness.DevToolsTestCase):
                 self.app.emulate_phone(*screen)
                 self.app.reload()
                 for part in ("#window", "#keys"):
-                    left, top, width, height = self.app.rect(part)
+                    left, top, width, height = self.app.rect(part, on_screen=True)
                     self.assertTrue(left >= 0 and top >= 0 and left + width <= screen[0] + 0.5
                                     and top + height <= screen[1] + 0.5, f"{part} at {left, top, width, height}")
                 # One backing pixel to each device pixel the zoomed canvas covers.
@@ -33,6 +39,37 @@ class PhoneTest(harness.DevToolsTestCase):
                                                    "987 * devicePixelRatio * visualViewport.scale]")
                 self.assertAlmostEqual(backing, shown, delta=1.5)
                 self.assertArm(Arm())
+
+
+    def test_keypad_taps_turn_and_a_held_key_repeats(self):
+        for key in ("3", "3", "6", " "):
+            self.app.tap(self.key(key))
+        self.assertArm(Arm(angle1=10, angle2=95).with_mode(True))
+        self.app.touch("touchStart", self.key("1"))
+        time.sleep(1.5)
+        self.app.touch("touchEnd")
+        time.sleep(0.5)  # the mirror follows a repaint later
+        # About half a second, then about 30 a second.
+        angle = int(re.search(r"angle (-?\d+) degrees", described(self.app))[1])
+        steps = (10 - angle) // 5
+        self.assertTrue(10 <= steps <= 40, f"{steps} steps in 1.5 s")
+        self.assertArm(Arm(angle1=angle, angle2=95 - 5 * steps).with_mode(True))
+        self.assertEqual(self.app.evaluate("document.activeElement.id"), "qtcanvas")
+
+    def test_a_tap_on_an_area_shows_its_help(self):
+        for point, text in (((FRA_ARM1[0] + 4, FRA_ARM1[1] + FRA_ARM1[3] - 6), "Controls for Arm1."),
+                            ((LBL_HOVER_CONTROLS[0] + 10, LBL_HOVER_CONTROLS[1] + 5), "CONTROLS - Keypad 1 and 3")):
+            self.app.click(point)
+            self.waitForPage(lambda: help_line(self.app).startswith(text), text)
+
+    def key(self, key):
+        left, top, width, height = self.app.rect(f'#keys button[data-key="{key}"]')
+        return left + width / 2, top + height / 2
+
+
+class TouchTest(MouseTests, harness.DevToolsTestCase):
+    """Taps on buttons, arrows and tracks, and thumbs dragged by a finger."""
+    phone = LANDSCAPE
 
 
 class AndroidTest(harness.DevToolsTestCase):

@@ -3,9 +3,8 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
-#include <QApplication>
+#include <QBackingStore>
 #include <QEvent>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -34,7 +33,7 @@ void callPage(const char *name, const val &argument = val::undefined())
     }
 }
 
-// Watches the window for the browser's pixel ratio changes and for repaints, and taps.
+// Watches the window for the browser's pixel ratio changes and for its repaints.
 class PageWatcher : public QObject
 {
 public:
@@ -43,28 +42,15 @@ public:
         , m_window(window)
         , m_ratio(platformRatio())
     {
-        // The application's filter: a tap goes to whichever control is under it.
-        qApp->installEventFilter(this);
+        window->windowHandle()->installEventFilter(this);
+        window->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        // A finger has no hover: its tap first moves the pointer there, so that the area under
-        // it shows its help as under a mouse.
-        if (type == QEvent::MouseButtonPress && watched->isWidgetType()) {
-            const auto *press = static_cast<QMouseEvent *>(event);
-            if (press->pointingDevice()->type() == QInputDevice::DeviceType::TouchScreen) {
-                QMouseEvent move(QEvent::MouseMove, press->position(), press->scenePosition(),
-                    press->globalPosition(), Qt::NoButton, Qt::NoButton, press->modifiers(),
-                    press->pointingDevice());
-                QCoreApplication::sendEvent(watched, &move);
-            }
-            return false;
-        }
-        if ((type != QEvent::Expose && type != QEvent::UpdateRequest)
-            || (watched != m_window && watched != m_window->windowHandle())) {
+        if (type != QEvent::Expose && type != QEvent::UpdateRequest) {
             return false;
         }
         // A new ratio (zoom, a pinch, a move to another screen) leaves Qt's canvas at the old
@@ -74,16 +60,10 @@ protected:
         if (const qreal ratio = platformRatio(); ratio != m_ratio) {
             m_ratio = ratio;
             val::module_property("qtResizeAllScreens")(val::null());
-            updateEverything();
-        } else if (watched == m_window && type == QEvent::UpdateRequest
-                   && std::floor(m_ratio) != m_ratio) {
-            // At a fractional ratio (a zoomed phone page) Qt rounds a partial repaint to whole
-            // device pixels and leaves rows of the old picture along its edges: repaint it all,
-            // once for each change, not again for the repaint that this asks for.
-            m_repaintingAll = !m_repaintingAll;
-            if (m_repaintingAll) {
-                updateEverything();
+            for (QWidget *child : m_window->findChildren<QWidget *>()) {
+                child->update();
             }
+            m_window->update();
         }
         if (watched == m_window && type == QEvent::UpdateRequest && !m_repainted) {
             m_repainted = true;
@@ -93,17 +73,15 @@ protected:
     }
 
 private:
-    void updateEverything()
-    {
-        for (QWidget *child : m_window->findChildren<QWidget *>()) {
-            child->update();
-        }
-        m_window->update();
-    }
-
     void afterRepaint()
     {
         m_repainted = false;
+        // At a fractional ratio (a zoomed phone page) the platform rounds the corner and the size
+        // of each repainted area to device pixels apart, and may copy a row short to the screen,
+        // which keeps a row of the old picture: copy it the whole image, which paints nothing.
+        if (std::floor(m_ratio) != m_ratio) {
+            m_window->backingStore()->flush(QRegion(m_window->rect()), m_window->windowHandle());
+        }
         // Every change the page mirrors, from a value to the help line, ends in a repaint.
         callPage("armdrawWindowChanged");
     }
@@ -114,7 +92,6 @@ private:
     QWidget *m_window;
     qreal m_ratio;
     bool m_repainted = false;
-    bool m_repaintingAll = false;
 };
 
 // What the page makes of an accessible role, or null for what it leaves out.

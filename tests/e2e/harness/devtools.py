@@ -5,6 +5,7 @@ the accessibility tree read, and the window's pictures taken by the browser itse
 import base64
 import json
 import os
+import struct
 import subprocess
 import tempfile
 import time
@@ -37,6 +38,7 @@ class DevToolsPage(_Window):
         self.next_id = 0
         self.session = None
         self.events = []
+        self.touching = False
         self.process = None
         self.log_path = os.path.join(workdir, "chromium.log")
         to_browser, self._to_browser = os.pipe()
@@ -147,16 +149,17 @@ class DevToolsPage(_Window):
         self.send("Emulation.setDeviceMetricsOverride", width=WINDOW_SIZE[0], height=WINDOW_SIZE[1],
                   deviceScaleFactor=scale, mobile=False)
 
-    def rect(self, selector):
-        """An element's box in the visual viewport's CSS pixels, where touches land."""
+    def rect(self, selector, on_screen=False):
+        """An element's box in CSS pixels from the layout viewport's corner, where touches land;
+        on_screen, in the screen's CSS pixels, as the page's zoom shows it."""
         return self.evaluate(f"""(() => {{
             const r = document.querySelector({json.dumps(selector)}).getBoundingClientRect();
-            const v = visualViewport;
+            const v = {json.dumps(on_screen)} ? visualViewport : {{ offsetLeft: 0, offsetTop: 0, scale: 1 }};
             return [(r.left - v.offsetLeft) * v.scale, (r.top - v.offsetTop) * v.scale, r.width * v.scale, r.height * v.scale];
         }})()""")
 
     def window_point(self, point):
-        """A window pixel in the visual viewport's CSS pixels."""
+        """Where a window pixel is, for a touch."""
         left, top, width, _ = self.rect("#qtcanvas")
         return left + point[0] * width / WINDOW_SIZE[0], top + point[1] * width / WINDOW_SIZE[0]
 
@@ -179,9 +182,11 @@ class DevToolsPage(_Window):
             self.tap(self.window_point(point))
 
     def drag(self, start, end, steps=8, release=True):
+        # A finger moves once a frame: faster, the browser merges the moves.
         start, end = self.window_point(start), self.window_point(end)
         self.touch("touchStart", start)
         for i in range(1, steps + 1):
+            time.sleep(1 / 30)
             self.touch("touchMove", (start[0] + (end[0] - start[0]) * i / steps,
                                      start[1] + (end[1] - start[1]) * i / steps))
         if release:
@@ -191,6 +196,7 @@ class DevToolsPage(_Window):
         self.touch("touchEnd")
 
     def touch(self, kind, point=None):
+        self.touching = kind != "touchEnd"
         points = [] if point is None else [{"x": point[0], "y": point[1], "id": 1, "radiusX": 2, "radiusY": 2}]
         self.send("Input.dispatchTouchEvent", type=kind, touchPoints=points)
 
@@ -202,10 +208,12 @@ class DevToolsPage(_Window):
     def capture(self):
         """The window, scaled back to its own pixels from however the page shows it."""
         self._check_alive()
-        left, top, width, height = self.rect("#qtcanvas")
-        shot = base64.b64decode(self.send("Page.captureScreenshot", format="png")["data"])
-        # The screenshot has the screen's device pixels.
-        ratio = self.evaluate("devicePixelRatio")
+        left, top, width, height = self.rect("#qtcanvas", on_screen=True)
+        # A screenshot from the compositor's surface, in device pixels, re-sends a held touch at a
+        # third of its place at a device scale of 3: under a finger, one in the screen's CSS pixels.
+        shot = base64.b64decode(self.send("Page.captureScreenshot", format="png",
+                                          fromSurface=not self.touching)["data"])
+        ratio = struct.unpack(">I", shot[16:20])[0] / self.evaluate("visualViewport.width * visualViewport.scale")
         box = (left * ratio, top * ratio, (left + width) * ratio, (top + height) * ratio)
         return Image.from_png(shot, box, WINDOW_SIZE)
 

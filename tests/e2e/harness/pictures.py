@@ -138,6 +138,9 @@ class Image:
         from PIL import Image as PilImage
         picture = PilImage.open(io.BytesIO(data)).convert("RGB")
         if box:
+            # A fractional scale may put the far edges a fraction past the last pixel.
+            left, top, right, bottom = box
+            box = (left, top, min(right, picture.width), min(bottom, picture.height))
             picture = picture.resize(size, PilImage.Resampling.BOX, box=box)
         return cls(picture.width, picture.height, picture.tobytes())
 
