@@ -90,6 +90,37 @@
     }
   });
 
+  // Qt's touch handling takes every finger the event lists as its own: it drops a point off its
+  // window, so a finger that slid off never lets go of the thumb it held, and the next tap drags
+  // that thumb; it releases at each touchend every finger still down; and it never forgets a
+  // cancelled one, so the next touch with that identifier presses nothing. Qt gets a copy of
+  // each touch event instead: only the fingers that began on the window, held at its edge, only
+  // the ones lifted at an end, and a cancel followed by the end that makes Qt forget it.
+  if (typeof Touch === "function") {
+    for (const type of ["touchstart", "touchmove", "touchend", "touchcancel"]) {
+      canvas.addEventListener(type, event => {
+        if (!event.isTrusted) return; // the copy
+        event.stopImmediatePropagation();
+        const box = canvas.getBoundingClientRect();
+        const held = list => [...list].filter(touch => touch.target === canvas).map(touch => new Touch({
+          identifier: touch.identifier, target: canvas,
+          clientX: Math.min(Math.max(touch.clientX, box.left), box.right - 1),
+          clientY: Math.min(Math.max(touch.clientY, box.top), box.bottom - 1),
+        }));
+        const changed = held(event.changedTouches);
+        const send = (kind, touches) => canvas.dispatchEvent(new TouchEvent(kind,
+          { changedTouches: changed, touches, targetTouches: touches, bubbles: true, cancelable: true }));
+        if (type === "touchend" || type === "touchcancel") {
+          send(type, []);
+          // After Qt has taken the cancel, which it queues, so that the end releases nothing.
+          if (type === "touchcancel") setTimeout(() => send("touchend", []));
+        } else {
+          send(type, held(event.touches));
+        }
+      }, true);
+    }
+  }
+
   // The browser's own shortcuts, which the program would otherwise take and the browser never
   // see: reload, zoom, full screen, find, the address bar, back and forward, developer tools.
   function browserShortcut(event) {

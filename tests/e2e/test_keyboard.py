@@ -1,9 +1,11 @@
 """Real key presses from the X keyboard map: the keypad with Num Lock on and off, the
 navigation keys, Space, modifiers and keys that do nothing."""
 
+import time
+
 import harness
 from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING,
-                     OPT_RIGID, Arm, centre, cmd_origin, option_selected, picture_mismatches)
+                     OPT_RIGID, WINDOW_SIZE, Arm, centre, cmd_origin, option_selected, picture_mismatches)
 
 
 class KeyboardTest(harness.X11TestCase):
@@ -82,6 +84,43 @@ class BrowserKeysTest(harness.PageTestCase):
         self.barrier(arm)
         self.app.keys("F5")
         self.assertArm(Arm(), timeout=60)
+
+
+
+def page_key(column, row):
+    """The middle of the on-page keypad's key at column and row from its top left: the page puts
+    it beside the window, 12 pixels in, under a 32-pixel toggle, in 56-pixel keys 8 apart."""
+    return WINDOW_SIZE[0] + 12 + 64 * column + 28, 12 + 32 + 12 + 64 * row + 28
+
+
+class OnPageKeypadTest(harness.PageTestCase):
+    """The page's own keypad, where the browser's window leaves it room beside the window."""
+
+    def setUp(self):
+        self.launch(ARMDRAW_BROWSER_WIDTH="1200")
+
+    def test_clicks_turn_and_a_held_key_repeats(self):
+        self.app.click((WINDOW_SIZE[0] + 40, 28))  # "Keypad" shows it
+        for key in [(2, 2)] * 3 + [(2, 1), (0, 3)]:  # 3 three times, 6, Space
+            self.app.click(page_key(*key))
+        self.assertArm(Arm(angle1=15, angle2=95).with_mode(True))
+        self.app.drag(page_key(0, 2), page_key(0, 2), steps=1, release=False)  # 1, held
+        time.sleep(1.2)
+        self.app.release()
+        held = lambda n: Arm(angle1=15 - 5 * n, angle2=95 - 5 * n).with_mode(True)
+        # About half a second, then about 30 a second: the same count in two pictures apart, as a
+        # browser may draw the last turns late.
+        shown = []
+
+        def settled(image):
+            shown.append(next((n for n in range(8, 40) if not picture_mismatches(image, held(n))), None))
+            time.sleep(0.5)
+            return shown[-1] is not None and shown[-2:] == shown[-1:] * 2
+
+        self.waitUntil(settled, "the held key's turns")
+        steps = shown[-1]
+        # The keyboard is the window's again.
+        self.check_turns(held(steps), [[KEYPAD_3]])
 
 
 if __name__ == "__main__":

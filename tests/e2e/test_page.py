@@ -7,8 +7,8 @@ import time
 from dataclasses import replace
 
 import harness
-from harness import FRA_ARM1, KEYPAD_3, LBL_HOVER_CONTROLS, Arm
-from test_mouse import MouseTests
+from harness import FRA_ARM1, KEYPAD_3, LBL_HOVER_CONTROLS, SCR_ORIGIN_Y, WINDOW_SIZE, Arm, centre, cmd_origin
+from test_mouse import MouseTests, thumb
 
 PORTRAIT, LANDSCAPE = (390, 844), (844, 390)
 
@@ -61,6 +61,17 @@ class PhoneTest(harness.DevToolsTestCase):
                             ((LBL_HOVER_CONTROLS[0] + 10, LBL_HOVER_CONTROLS[1] + 5), "CONTROLS - Keypad 1 and 3")):
             self.app.click(point)
             self.waitForPage(lambda: help_line(self.app).startswith(text), text)
+
+    def test_a_finger_that_slides_off_or_is_cancelled_lets_go(self):
+        # Off the window's bottom, onto the keypad: the thumb is let go where the finger left.
+        self.app.drag(thumb(SCR_ORIGIN_Y, 0.5), (centre(SCR_ORIGIN_Y)[0], WINDOW_SIZE[1] + 150))
+        arm = Arm(origin_y=9645)
+        self.assertArm(arm)
+        # A cancelled press clicks nothing, and the next tap is a tap, not a drag of the thumb.
+        self.app.touch("touchStart", self.app.window_point(centre(cmd_origin(3))))
+        self.app.touch("touchCancel")
+        self.app.click(centre(cmd_origin(1)))
+        self.assertArm(arm.anchor_button(1))
 
     def key(self, key):
         left, top, width, height = self.app.rect(f'#keys button[data-key="{key}"]')

@@ -196,7 +196,7 @@ class DevToolsPage(_Window):
         self.touch("touchEnd")
 
     def touch(self, kind, point=None):
-        self.touching = kind != "touchEnd"
+        self.touching = kind in ("touchStart", "touchMove")
         points = [] if point is None else [{"x": point[0], "y": point[1], "id": 1, "radiusX": 2, "radiusY": 2}]
         self.send("Input.dispatchTouchEvent", type=kind, touchPoints=points)
 
