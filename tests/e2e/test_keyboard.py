@@ -5,7 +5,8 @@ import time
 
 import harness
 from harness import (KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS, NAVIGATION_TURNS, OPT_FLOATING,
-                     OPT_RIGID, WINDOW_SIZE, Arm, centre, cmd_origin, option_selected, picture_mismatches)
+                     OPT_RIGID, PAGE_KEYPAD_TOGGLE, PAGE_KEYPAD_WIDTH, Arm, centre, cmd_origin, option_selected,
+                     page_key, picture_mismatches)
 
 
 class KeyboardTest(harness.X11TestCase):
@@ -87,20 +88,14 @@ class BrowserKeysTest(harness.PageTestCase):
 
 
 
-def page_key(column, row):
-    """The middle of the on-page keypad's key at column and row from its top left: the page puts
-    it beside the window, 12 pixels in, under a 32-pixel toggle, in 56-pixel keys 8 apart."""
-    return WINDOW_SIZE[0] + 12 + 64 * column + 28, 12 + 32 + 12 + 64 * row + 28
-
-
 class OnPageKeypadTest(harness.PageTestCase):
     """The page's own keypad, where the browser's window leaves it room beside the window."""
 
     def setUp(self):
-        self.launch(ARMDRAW_BROWSER_WIDTH="1200")
+        self.launch(ARMDRAW_BROWSER_WIDTH=str(PAGE_KEYPAD_WIDTH))
 
     def test_clicks_turn_and_a_held_key_repeats(self):
-        self.app.click((WINDOW_SIZE[0] + 40, 28))  # "Keypad" shows it
+        self.app.click(PAGE_KEYPAD_TOGGLE)
         for key in [(2, 2)] * 3 + [(2, 1), (0, 3)]:  # 3 three times, 6, Space
             self.app.click(page_key(*key))
         self.assertArm(Arm(angle1=15, angle2=95).with_mode(True))

@@ -19,9 +19,9 @@ Every position here comes from the design, in twips (15 to a pixel), never from 
 from .design import (ANCHOR_COLUMNS, ANCHOR_ROWS, APP_ID, BLACK, BLUE, FRA_ARM1, FRA_ARM2, FRA_ARM2_MODE,
                      FRA_HOVER_HELP, FRA_ORIGIN, GREY, KEYPAD_1, KEYPAD_3, KEYPAD_4, KEYPAD_6, KEYPAD_TURNS,
                      LBL_HOVER_CONTROLS, LBL_INFO, LIGHT_BLUE, LIGHT_GREY, LIGHT_RED, NAVIGATION_TURNS, OPT_FLOATING,
-                     OPT_RIGID, PI, PICTURE1, RED, SCR_ORIGIN_X, SCR_ORIGIN_Y, SURFACE, TWIPS_PER_PIXEL, WHITE,
+                     OPT_RIGID, PAGE_KEYPAD_TOGGLE, PAGE_KEYPAD_WIDTH, PI, PICTURE1, RED, SCR_ORIGIN_X, SCR_ORIGIN_Y, SURFACE, TWIPS_PER_PIXEL, WHITE,
                      WINDOW_SIZE, WINDOW_TITLE, Arm, centre, cmd_origin, inside, length_label, px, scr_radius,
-                     scr_width, surface_to_window, width_label, window_rect)
+                     page_key, scr_width, surface_to_window, width_label, window_rect)
 from .errors import HarnessError
 from .launchers import Browser, Native, Wine, launcher
 from .pictures import Image, close, expected_colours, expected_items, option_selected, picture_mismatches

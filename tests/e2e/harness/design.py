@@ -157,3 +157,14 @@ class Arm:
 
 def surface_to_window(x, y):
     return (px(SURFACE[0] + x), px(SURFACE[1] + y))
+
+
+# The browser build's page: its keypad beside the window where the browser's window leaves room,
+# 12 pixels in, under a 32-pixel "Keypad" toggle, in 56-pixel keys 8 apart, numeric-keypad style.
+PAGE_KEYPAD_TOGGLE = (WINDOW_SIZE[0] + 40, 28)
+PAGE_KEYPAD_WIDTH = 1200  # a browser window this wide leaves the page room for the keypad
+
+
+def page_key(column, row):
+    """The middle of the page keypad's key at column and row from its top left."""
+    return WINDOW_SIZE[0] + 12 + 64 * column + 28, 12 + 32 + 12 + 64 * row + 28
