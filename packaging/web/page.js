@@ -90,6 +90,28 @@
     }
   });
 
+  // The browser's own shortcuts, which the program would otherwise take and the browser never
+  // see: reload, zoom, full screen, find, the address bar, back and forward, developer tools.
+  function browserShortcut(event) {
+    const command = event.ctrlKey || event.metaKey;
+    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
+    if (["F5", "F6", "F11", "F12", "BrowserBack", "BrowserForward", "BrowserRefresh"].includes(key)) {
+      return true;
+    }
+    if (command && ["r", "+", "=", "-", "_", "0", "f", "g", "l", "t", "w", "n"].includes(key)) {
+      return true;
+    }
+    if (command && event.shiftKey && ["i", "j", "c", "k"].includes(key)) return true;
+    return event.altKey && !command && ["ArrowLeft", "ArrowRight", "Home", "d"].includes(key);
+  }
+  // Ahead of the canvas's own listener, which hands every key to the program and prevents the
+  // browser's action.
+  window.addEventListener("keydown", event => {
+    if (event.target === canvas && browserShortcut(event)) event.stopImmediatePropagation();
+  }, true);
+
+  // --- Touch --------------------------------------------------------------------------------
+
   // Qt's touch handling takes every finger the event lists as its own: it drops a point off its
   // window, so a finger that slid off never lets go of the thumb it held, and the next tap drags
   // that thumb; it releases at each touchend every finger still down; and it never forgets a
@@ -120,26 +142,6 @@
       }, true);
     }
   }
-
-  // The browser's own shortcuts, which the program would otherwise take and the browser never
-  // see: reload, zoom, full screen, find, the address bar, back and forward, developer tools.
-  function browserShortcut(event) {
-    const command = event.ctrlKey || event.metaKey;
-    const key = event.key.length === 1 ? event.key.toLowerCase() : event.key;
-    if (["F5", "F6", "F11", "F12", "BrowserBack", "BrowserForward", "BrowserRefresh"].includes(key)) {
-      return true;
-    }
-    if (command && ["r", "+", "=", "-", "_", "0", "f", "g", "l", "t", "w", "n"].includes(key)) {
-      return true;
-    }
-    if (command && event.shiftKey && ["i", "j", "c", "k"].includes(key)) return true;
-    return event.altKey && !command && ["ArrowLeft", "ArrowRight", "Home", "d"].includes(key);
-  }
-  // Ahead of the canvas's own listener, which hands every key to the program and prevents the
-  // browser's action.
-  window.addEventListener("keydown", event => {
-    if (event.target === canvas && browserShortcut(event)) event.stopImmediatePropagation();
-  }, true);
 
   // --- The on-page keypad -------------------------------------------------------------------
 
@@ -227,7 +229,8 @@
   showKeypad(coarse.matches);
 
   // A new pixel density with no new size (a move to another screen) fires no resize event, so Qt
-  // would keep its canvas at the old density: tell it, as a resize would.
+  // would keep its canvas at the old density until the window's next paint: tell it now, as a
+  // resize would.
   function watchDensity() {
     matchMedia(`(resolution: ${devicePixelRatio}dppx)`).addEventListener("change", () => {
       if (program) program.qtResizeAllScreens(null);
@@ -242,7 +245,7 @@
   // their names, values and states; acting on them acts on the window. They sit where the
   // controls are, under the canvas, which assistive technology does not see.
   const mirrored = new Map(); // program's id -> { element, node }
-  let described = null; // the drawing's description element
+  let described = null; // the drawing's description
   let announceTimer = 0;
 
   function act(id, action, value) {
@@ -272,16 +275,12 @@
       made.type = "range";
       made.addEventListener("input", () => act(node.id, "set", Number(made.value)));
       break;
-    case "image":
-      made = document.createElement("div");
-      made.setAttribute("role", "img");
+    case "text":
+      made = document.createElement("p");
       break;
-    case "group":
+    default: // "image", "group"
       made = document.createElement("div");
-      made.setAttribute("role", "group");
-      break;
-    default:
-      made = document.createElement(node.role === "text" ? "p" : "div");
+      made.setAttribute("role", node.role === "image" ? "img" : node.role);
     }
     made.tabIndex = -1; // Tab belongs to the window's own controls
     return made;
@@ -305,6 +304,7 @@
       `width:${node.width}px;height:${node.height}px`;
     switch (node.role) {
     case "button":
+    case "text":
       if (made.textContent !== node.name) made.textContent = node.name;
       break;
     case "radio":
@@ -314,12 +314,9 @@
     case "range":
       control.min = node.minimum;
       control.max = node.maximum;
-      control.step = node.step > 0 ? 1 : "any";
+      control.step = 1; // a coarser step would show a value off its steps as a neighbour
       control.value = node.value;
       control.setAttribute("aria-label", node.name);
-      break;
-    case "text":
-      if (made.textContent !== node.name) made.textContent = node.name;
       break;
     default:
       if (node.name) made.setAttribute("aria-label", node.name);
@@ -359,6 +356,7 @@
     for (const [id, entry] of mirrored) {
       if (!seen.has(id)) {
         entry.element.remove();
+        document.getElementById("mirror-description-" + id)?.remove();
         mirrored.delete(id);
       }
     }
@@ -369,13 +367,8 @@
     }
   }
 
-  // The program calls this after each repaint; many come in a frame.
-  let refreshQueued = false;
-  window.armdrawWindowChanged = function () {
-    if (refreshQueued) return;
-    refreshQueued = true;
-    setTimeout(() => { refreshQueued = false; refreshMirror(); });
-  };
+  // The program calls this once its repaints are done.
+  window.armdrawWindowChanged = refreshMirror;
 
   // --- Start --------------------------------------------------------------------------------
 

@@ -8,9 +8,7 @@
 #include <QStyleFactory>
 
 #ifdef Q_OS_WASM
-#include <emscripten/val.h>
-
-#include <string>
+#include "webpage.h"
 #else
 #include <QMessageBox>
 #endif
@@ -56,10 +54,7 @@ void Application::reportFatal(const RuntimeError &error)
 #ifdef Q_OS_WASM
     // A page cannot block in a message box. The page shows the message and takes the window
     // away, so no input reaches it again; abort() then unwinds the failed handler.
-    const emscripten::val showFatal = emscripten::val::global("armdrawFatal");
-    if (showFatal.typeOf().as<std::string>() == "function") {
-        showFatal(fatalMessage(error).toStdString());
-    }
+    callPage("armdrawFatal", fatalMessage(error));
     std::abort();
 #else
     QMessageBox::critical(nullptr, applicationName(), fatalMessage(error));

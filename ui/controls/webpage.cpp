@@ -24,15 +24,6 @@ namespace {
 
 QPointer<QWidget> pageWindow;
 
-// Calls the page's function of that name, if the page has one.
-void callPage(const char *name, const val &argument = val::undefined())
-{
-    const val function = val::global(name);
-    if (function.typeOf().as<std::string>() == "function") {
-        function(argument);
-    }
-}
-
 // Watches the window for the browser's pixel ratio changes and for its repaints.
 class PageWatcher : public QObject
 {
@@ -133,7 +124,6 @@ val describe(QAccessibleInterface *interface, const QPoint &origin)
         node.set("value", value->currentValue().toDouble());
         node.set("minimum", value->minimumValue().toDouble());
         node.set("maximum", value->maximumValue().toDouble());
-        node.set("step", value->minimumStepSize().toDouble());
     }
     val children = val::array();
     for (int i = 0; i < interface->childCount(); ++i) {
@@ -206,6 +196,14 @@ bool pressKey(const std::string &key)
 }
 
 } // namespace
+
+void callPage(const char *name, const QString &text)
+{
+    const val function = val::global(name);
+    if (function.typeOf().as<std::string>() == "function") {
+        function(text.toStdString());
+    }
+}
 
 EMSCRIPTEN_BINDINGS(armdraw_page)
 {

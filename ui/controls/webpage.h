@@ -4,6 +4,8 @@
 // density changes. Built for the browser only.
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 // Before the application object exists: settings that only take effect at its creation.
@@ -12,3 +14,6 @@ void prepareForPage();
 // Once the window is shown: connects it to the page's functions, and tells the page that it can
 // read the window's controls.
 void attachToPage(QWidget *window);
+
+// Calls the page's function of that name with text, if the page has one.
+void callPage(const char *name, const QString &text = QString());
