@@ -1,7 +1,7 @@
-#include "controls/application.h"
+#include "application.h"
 #include "program.h"
 #ifdef Q_OS_WASM
-#include "controls/webpage.h"
+#include "webpage.h"
 #endif
 
 int main(int argc, char *argv[])

@@ -3,7 +3,7 @@
 #include "firstpaint.h"
 #include "program.h"
 
-#include "controls/application.h"
+#include "application.h"
 
 int main(int argc, char *argv[])
 {

@@ -12,9 +12,9 @@
 
 #include "frmmain.h"
 
-#include "controls/application.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
+#include "application.h"
+#include "picturebox.h"
+#include "scrollbar.h"
 
 #include <QElapsedTimer>
 #include <QImage>

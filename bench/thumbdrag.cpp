@@ -1,6 +1,6 @@
 #include "thumbdrag.h"
 
-#include "controls/scrollbar.h"
+#include "scrollbar.h"
 
 #include <QStyle>
 #include <QTest>

@@ -7,50 +7,56 @@
 #include "checkedmath.h"
 #include "modglobalsconstants.h"
 
-#include "controls/accessiblefactory.h"
-#include "controls/commandbutton.h"
-#include "controls/frame.h"
 #include "controls/keycodes.h"
-#include "controls/label.h"
-#include "controls/lineitem.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
 #include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
-#include "controls/surfacedescription.h"
 
-frmMain::frmMain(QWidget *parent)
-    : Form(parent)
+#include <cmath>
+
+frmMain::frmMain()
+    : Form("frmMain", "Form1", 14805, 10980)
 {
-    installControlAccessibility();
     createControls();
+    nameForAssistiveTechnology();
     connectHandlers();
-    describeSurface();
-    scrWidth(2).setFocus();
 }
 
 void frmMain::connectHandlers()
 {
-    connect(optAngleAbsolute, &OptionButton::Click, this, &frmMain::optAngleAbsolute_Click);
-    connect(optAngleRelative, &OptionButton::Click, this, &frmMain::optAngleRelative_Click);
+    optAngleAbsolute->Click.connect([this] { optAngleAbsolute_Click(); });
+    optAngleRelative->Click.connect([this] { optAngleRelative_Click(); });
 
-    cmdOrigin.connect(&CommandButton::Click, this, [this](int index) { cmdOrigin_Click(index); });
-    connect(scrOriginX, &ScrollBar::Change, this, &frmMain::scrOriginX_Change);
-    connect(scrOriginX, &ScrollBar::Scroll, this, &frmMain::scrOriginX_Scroll);
-    connect(scrOriginY, &ScrollBar::Change, this, &frmMain::scrOriginY_Change);
-    connect(scrOriginY, &ScrollBar::Scroll, this, &frmMain::scrOriginY_Scroll);
+    cmdOrigin.connect(&CommandButton::Click, [this](int index) { cmdOrigin_Click(index); });
+    scrOriginX->Change.connect([this] { scrOriginX_Change(); });
+    scrOriginX->Scroll.connect([this] { scrOriginX_Scroll(); });
+    scrOriginY->Change.connect([this] { scrOriginY_Change(); });
+    scrOriginY->Scroll.connect([this] { scrOriginY_Scroll(); });
 
-    scrRadius.connect(&ScrollBar::Change, this, [this](int index) { scrRadius_Change(index); });
-    scrRadius.connect(&ScrollBar::Scroll, this, [this](int index) { scrRadius_Scroll(index); });
-    scrWidth.connect(&ScrollBar::Change, this, [this](int index) { scrWidth_Change(index); });
-    scrWidth.connect(&ScrollBar::Scroll, this, [this](int index) { scrWidth_Scroll(index); });
+    scrRadius.connect(&ScrollBar::Change, [this](int index) { scrRadius_Change(index); });
+    scrRadius.connect(&ScrollBar::Scroll, [this](int index) { scrRadius_Scroll(index); });
+    scrWidth.connect(&ScrollBar::Change, [this](int index) { scrWidth_Change(index); });
+    scrWidth.connect(&ScrollBar::Scroll, [this](int index) { scrWidth_Scroll(index); });
 
-    connect(fraArm1, &Frame::MouseMove, this, &frmMain::fraArm1_MouseMove);
-    connect(fraArm2, &Frame::MouseMove, this, &frmMain::fraArm2_MouseMove);
-    connect(fraArm2Mode, &Frame::MouseMove, this, &frmMain::fraArm2Mode_MouseMove);
-    connect(fraOrigin, &Frame::MouseMove, this, &frmMain::fraOrigin_MouseMove);
-    connect(fraHoverHelp, &Frame::MouseMove, this, &frmMain::fraHoverHelp_MouseMove);
-    connect(lblHoverControls, &Label::MouseMove, this, &frmMain::lblHoverControls_MouseMove);
+    const auto hover = [](Control *control, void (frmMain::*handler)(int, int, float, float),
+                           frmMain *form) {
+        control->MouseMove.connect([form, handler](int button, int shift, float x, float y) {
+            (form->*handler)(button, shift, x, y);
+        });
+    };
+    hover(this, &frmMain::Form_MouseMove, this);
+    hover(fraArm1, &frmMain::fraArm1_MouseMove, this);
+    hover(fraArm2, &frmMain::fraArm2_MouseMove, this);
+    hover(fraArm2Mode, &frmMain::fraArm2Mode_MouseMove, this);
+    hover(fraOrigin, &frmMain::fraOrigin_MouseMove, this);
+    hover(fraHoverHelp, &frmMain::fraHoverHelp_MouseMove, this);
+    hover(lblHoverControls, &frmMain::lblHoverControls_MouseMove, this);
+
+    Picture1->describe = [this] { return describeArm(); };
+    // A mode change converts the stored angle without moving any item.
+    for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
+        option->Click.connect([this] { Picture1->descriptionChanged(); });
+    }
 }
 
 // --- Start-up --------------------------------------------------------------------------------
@@ -89,12 +95,12 @@ void frmMain::Form_Load()
 
 void frmMain::ShowKeypadHelp()
 {
-    lblInfo->setCaption(QString());
+    lblInfo->setCaption({});
     for (const char *part : { "Use numeric keypad to control angle of arms:  ",
              "- Bottom row (1 and 3) for red arm - ", "- Middle row (4 and 6) for blue - ",
              "Laptops - look for number keys near U I O and J K L - might have to hold FN key "
              "down." }) {
-        lblInfo->setCaption(lblInfo->Caption() + QString::fromLatin1(part));
+        lblInfo->setCaption(lblInfo->Caption() + part);
     }
 }
 
@@ -250,75 +256,63 @@ void frmMain::scrWidth_Scroll(int Index)
 
 void frmMain::Form_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::background());
+    lblInfo->setCaption(HelpText::background);
 }
 
 void frmMain::fraArm1_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::arm1());
+    lblInfo->setCaption(HelpText::arm1);
 }
 
 void frmMain::fraArm2_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::arm2());
+    lblInfo->setCaption(HelpText::arm2);
 }
 
 void frmMain::fraArm2Mode_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::arm2Mode());
+    lblInfo->setCaption(HelpText::arm2Mode);
 }
 
 void frmMain::fraOrigin_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::anchor());
+    lblInfo->setCaption(HelpText::anchor);
 }
 
 void frmMain::fraHoverHelp_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(QString());
+    lblInfo->setCaption({});
 }
 
 void frmMain::lblHoverControls_MouseMove(int, int, float, float)
 {
-    lblInfo->setCaption(HelpText::controls());
+    lblInfo->setCaption(HelpText::controls);
 }
 
 // --- Accessibility ---------------------------------------------------------------------------
 
-void frmMain::describeSurface()
+std::string frmMain::describeArm() const
 {
-    auto *description = new SurfaceDescription(Picture1, [this] { return describeArm(); });
-    // A mode change converts the stored angle without moving any item.
-    for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
-        connect(option, &OptionButton::Click, description, &SurfaceDescription::announceChange);
-    }
-}
-
-QString frmMain::describeArm() const
-{
+    using std::to_string;
     // The stored angle as it stands, then the direction a listener can picture.
     const auto pointing = [](int64_t world) {
-        return QStringLiteral("pointing %1 degrees clockwise from right").arg(directionOf(world));
+        return "pointing " + to_string(directionOf(world)) + " degrees clockwise from right";
+    };
+    // Halves upwards, as the desktop build has always said it.
+    const auto nearest = [](float twips) {
+        return to_string(static_cast<long long>(std::floor(static_cast<double>(twips) + 0.5)));
     };
     const bool rigid = optAngleRelative->Value();
     const int64_t arm2World = worldAngle(baseAngle(rigid, Arm(1).Angle), Arm(2).Angle);
-    const QString arm2Angle = rigid
-        ? QStringLiteral("%1 degrees to arm 1 (%2 to the world)").arg(Arm(2).Angle).arg(arm2World)
-        : QStringLiteral("%1 degrees").arg(Arm(2).Angle);
-    return QStringLiteral("Red arm 1: angle %1 degrees, %2, length %3 twips, width %4 pixels. "
-                          "Blue arm 2: angle %5, %6, length %7 twips, width %8 pixels. "
-                          "Mode: %9. Anchor at X %10, Y %11 twips. Tip at X %12, Y %13 twips.")
-        .arg(Arm(1).Angle)
-        .arg(pointing(Arm(1).Angle))
-        .arg(Arm(1).Radius)
-        .arg(Lines(1).BorderWidth())
-        .arg(arm2Angle)
-        .arg(pointing(arm2World))
-        .arg(Arm(2).Radius)
-        .arg(Lines(2).BorderWidth())
-        .arg(rigid ? QStringLiteral("Rigid") : QStringLiteral("Floating"))
-        .arg(OriginX)
-        .arg(OriginY)
-        .arg(qRound(Lines(2).X2()))
-        .arg(qRound(Lines(2).Y2()));
+    const std::string arm2Angle = rigid
+        ? to_string(Arm(2).Angle) + " degrees to arm 1 (" + to_string(arm2World) + " to the world)"
+        : to_string(Arm(2).Angle) + " degrees";
+    return "Red arm 1: angle " + to_string(Arm(1).Angle) + " degrees, " + pointing(Arm(1).Angle)
+        + ", length " + to_string(Arm(1).Radius) + " twips, width "
+        + to_string(Lines(1).BorderWidth()) + " pixels. Blue arm 2: angle " + arm2Angle + ", "
+        + pointing(arm2World) + ", length " + to_string(Arm(2).Radius) + " twips, width "
+        + to_string(Lines(2).BorderWidth()) + " pixels. Mode: " + (rigid ? "Rigid" : "Floating")
+        + ". Anchor at X " + to_string(OriginX) + ", Y " + to_string(OriginY)
+        + " twips. Tip at X " + nearest(Lines(2).X2()) + ", Y " + nearest(Lines(2).Y2())
+        + " twips.";
 }

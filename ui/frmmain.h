@@ -1,9 +1,11 @@
 // The program's one window: the drawing surface with the arm, the arm and anchor panels, and
-// the help line.
+// the help line. It knows no toolkit: a toolkit's layer shows its controls and delivers input.
 #pragma once
 
 #include "controls/controlarray.h"
 #include "controls/form.h"
+
+#include <string>
 
 class CommandButton;
 class Frame;
@@ -16,30 +18,27 @@ class ShapeItem;
 
 class frmMain : public Form
 {
-    Q_OBJECT
-
 public:
-    explicit frmMain(QWidget *parent = nullptr);
+    frmMain();
+
+    // The arm's state in words, for assistive technology: each segment's angle, length and
+    // width, the mode, the anchor and the tip.
+    std::string describeArm() const;
 
 protected:
     void Form_Load() override;
     void Form_KeyDown(int &KeyCode, int Shift) override;
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override;
 
 private:
     void createControls();
     void connectHandlers();
     void nameForAssistiveTechnology();
-    void describeSurface();
 
     // Drawing, always DrawArm1 before DrawArm2: segment 2 starts where segment 1's line ends.
     void DrawArm1();
     void DrawArm2();
     void PositionAnchor();
     void ShowKeypadHelp();
-    // The arm's state in words, for assistive technology: each segment's angle, length and
-    // width, the mode, the anchor and the tip.
-    QString describeArm() const;
 
     void optAngleAbsolute_Click();
     void optAngleRelative_Click();
@@ -55,6 +54,7 @@ private:
     void scrWidth_Change(int Index);
     void scrWidth_Scroll(int Index);
 
+    void Form_MouseMove(int Button, int Shift, float X, float Y);
     void fraArm1_MouseMove(int Button, int Shift, float X, float Y);
     void fraArm2_MouseMove(int Button, int Shift, float X, float Y);
     void fraArm2Mode_MouseMove(int Button, int Shift, float X, float Y);

@@ -3,43 +3,20 @@
 
 #include "helptexts.h"
 
-#include "controls/commandbutton.h"
-#include "controls/control.h"
-#include "controls/fonts.h"
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "controls/lineitem.h"
 #include "controls/optionbutton.h"
-#include "controls/palette.h"
 #include "controls/picturebox.h"
 #include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
-#include "controls/twips.h"
 
 namespace {
 
-const QColor Red = classicColor(0x000000FF);
-const QColor LightRed = classicColor(0x00C0C0FF);
-const QColor Blue = classicColor(0x00FF0000);
-const QColor LightBlue = classicColor(0x00FFC0C0);
-const QColor DarkBlue = classicColor(0x00C00000);
-const QColor Grey = classicColor(0x00C0C0C0);
-const QColor LightGrey = classicColor(0x00E0E0E0);
-const QColor Black = classicColor(0x00000000);
-
-template<typename Widget>
-Widget *place(Widget *control, const char *name, int left, int top, int width, int height)
-{
-    Control::setUp(control, name);
-    control->setGeometry(twipsRect(left, top, width, height));
-    return control;
-}
-
-void applyLook(QWidget *control, const QPalette &palette, const QFont &font)
-{
-    control->setPalette(palette);
-    control->setFont(font);
-}
+constexpr ClassicColour Red = 0x000000FF;
+constexpr ClassicColour LightRed = 0x00C0C0FF;
+constexpr ClassicColour Blue = 0x00FF0000;
+constexpr ClassicColour LightBlue = 0x00FFC0C0;
+constexpr ClassicColour DarkBlue = 0x00C00000;
+constexpr ClassicColour Grey = 0x00C0C0C0;
+constexpr ClassicColour LightGrey = 0x00E0E0E0;
+constexpr ClassicColour Black = 0x00000000;
 
 struct ScrollBarDesign
 {
@@ -50,132 +27,105 @@ struct ScrollBarDesign
     int value;
 };
 
-ScrollBar *scrollBar(Qt::Orientation orientation, QWidget *container, const ScrollBarDesign &design)
+ScrollBar *scrollBar(ControlKind kind, std::string name, Control *container, int left, int top,
+    int width, int height, const ScrollBarDesign &design)
 {
-    auto *bar = new ScrollBar(orientation, container);
+    auto *bar = new ScrollBar(kind, std::move(name), container, left, top, width, height);
     bar->assignMin(design.min);
     bar->assignMax(design.max);
     bar->assignSmallChange(design.smallChange);
     bar->assignLargeChange(design.largeChange);
     bar->assignValue(design.value);
-    bar->setPalette(standardPalette());
     return bar;
+}
+
+void tint(Control *control, std::optional<ClassicColour> back, std::optional<ClassicColour> fore,
+    ControlFont font)
+{
+    control->BackColor = back;
+    control->ForeColor = fore;
+    control->Font = font;
 }
 
 } // namespace
 
 void frmMain::createControls()
 {
-    setWindowTitle(QStringLiteral("Form1"));
-    resize(twipsToPixels(14805), twipsToPixels(10980));
-    const QFont defaultFont = tahoma(8.25);
-    const QPalette standard = standardPalette();
-    applyLook(this, standard, defaultFont);
-
+    const ControlFont defaultFont { 8.25, false };
     const ScrollBarDesign lengthDesign { 10000, 1, 1, 1, 1 };
     const ScrollBarDesign widthDesign { 50, 1, 1, 1, 1 };
     const ScrollBarDesign anchorDesign { 1, 1000, 10, 100, 1 };
+    const auto V = ControlKind::VScrollBar;
 
     // Arm 1's panel, tinted red.
-    fraArm1
-        = place(new Frame(QStringLiteral("  Arm 1  "), this), "fraArm1", 11160, 480, 1575, 3525);
-    applyLook(fraArm1, tintedPalette(LightRed, Red), tahoma(12));
-    scrRadius.add(1,
-        place(scrollBar(Qt::Vertical, fraArm1, lengthDesign), "scrRadius_1", 315, 450, 300, 1200));
-    scrWidth.add(
-        1, place(scrollBar(Qt::Vertical, fraArm1, widthDesign), "scrWidth_1", 900, 450, 300, 1200));
-    Label3 = place(new Label(QStringLiteral("Length"), fraArm1), "Label3", 240, 1800, 525, 195);
-    Label1 = place(new Label(QStringLiteral("Width"), fraArm1), "Label1", 890, 1800, 435, 195);
+    fraArm1 = new Frame("fraArm1", "  Arm 1  ", this, 11160, 480, 1575, 3525);
+    tint(fraArm1, LightRed, Red, { 12, false });
+    scrRadius.add(1, scrollBar(V, "scrRadius_1", fraArm1, 315, 450, 300, 1200, lengthDesign));
+    scrWidth.add(1, scrollBar(V, "scrWidth_1", fraArm1, 900, 450, 300, 1200, widthDesign));
+    Label3 = new Label("Label3", "Length", fraArm1, 240, 1800, 525, 195);
+    Label1 = new Label("Label1", "Width", fraArm1, 890, 1800, 435, 195);
 
     // Arm 2's panel, tinted blue, with the mode buttons.
-    fraArm2
-        = place(new Frame(QStringLiteral("  Arm 2  "), this), "fraArm2", 12960, 480, 1575, 3525);
-    applyLook(fraArm2, tintedPalette(LightBlue, Blue), tahoma(12));
-    scrRadius.add(2,
-        place(scrollBar(Qt::Vertical, fraArm2, lengthDesign), "scrRadius_2", 315, 450, 300, 1200));
-    scrWidth.add(
-        2, place(scrollBar(Qt::Vertical, fraArm2, widthDesign), "scrWidth_2", 900, 450, 300, 1200));
-    Label4 = place(new Label(QStringLiteral("Length"), fraArm2), "Label4", 240, 1800, 525, 195);
-    Label2 = place(new Label(QStringLiteral("Width"), fraArm2), "Label2", 890, 1800, 435, 195);
-    fraArm2Mode
-        = place(new Frame(QStringLiteral("Mode"), fraArm2), "fraArm2Mode", 240, 2400, 1095, 855);
-    const QPalette modePalette = tintedPalette(LightBlue, standard.color(QPalette::WindowText));
-    applyLook(fraArm2Mode, modePalette, defaultFont);
-    optAngleAbsolute = place(new OptionButton(QStringLiteral("Floating"), fraArm2Mode),
-        "optAngleAbsolute", 120, 240, 900, 300);
-    optAngleRelative = place(new OptionButton(QStringLiteral("Rigid"), fraArm2Mode),
-        "optAngleRelative", 120, 480, 900, 300);
+    fraArm2 = new Frame("fraArm2", "  Arm 2  ", this, 12960, 480, 1575, 3525);
+    tint(fraArm2, LightBlue, Blue, { 12, false });
+    scrRadius.add(2, scrollBar(V, "scrRadius_2", fraArm2, 315, 450, 300, 1200, lengthDesign));
+    scrWidth.add(2, scrollBar(V, "scrWidth_2", fraArm2, 900, 450, 300, 1200, widthDesign));
+    Label4 = new Label("Label4", "Length", fraArm2, 240, 1800, 525, 195);
+    Label2 = new Label("Label2", "Width", fraArm2, 890, 1800, 435, 195);
+    fraArm2Mode = new Frame("fraArm2Mode", "Mode", fraArm2, 240, 2400, 1095, 855);
+    tint(fraArm2Mode, LightBlue, {}, defaultFont);
+    optAngleAbsolute
+        = new OptionButton("optAngleAbsolute", "Floating", fraArm2Mode, 120, 240, 900, 300);
+    optAngleRelative = new OptionButton("optAngleRelative", "Rigid", fraArm2Mode, 120, 480, 900, 300);
     for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
-        applyLook(option, modePalette, defaultFont);
-        option->setBackgroundRole(QPalette::Window);
-        option->setAutoFillBackground(true);
+        tint(option, LightBlue, {}, defaultFont);
     }
-
-    const struct
-    {
-        Label *label;
-        QColor tint;
-    } panelLabels[] = { { Label1, LightRed }, { Label3, LightRed }, { Label2, LightBlue },
-        { Label4, LightBlue } };
-    for (const auto &[label, tint] : panelLabels) {
-        applyLook(label, tintedPalette(tint, standard.color(QPalette::WindowText)), tahoma(8.25));
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    for (Label *label : { Label1, Label3 }) {
+        tint(label, LightRed, {}, defaultFont);
+        label->Alignment = TextAlignment::Centre;
+    }
+    for (Label *label : { Label2, Label4 }) {
+        tint(label, LightBlue, {}, defaultFont);
+        label->Alignment = TextAlignment::Centre;
     }
 
     // The anchor panel: a 3 x 3 map of the surface between its two scroll bars.
-    fraOrigin = place(
-        new Frame(QStringLiteral("Anchor Location"), this), "fraOrigin", 11760, 4440, 2295, 2055);
-    applyLook(
-        fraOrigin, tintedPalette(LightGrey, standard.color(QPalette::WindowText)), tahoma(9.75));
-    QPalette buttonFace = standard;
-    buttonFace.setColor(QPalette::Button, Grey);
+    fraOrigin = new Frame("fraOrigin", "Anchor Location", this, 11760, 4440, 2295, 2055);
+    tint(fraOrigin, LightGrey, {}, { 9.75, false });
     const int columns[] = { 950, 1300, 1650 };
     const int rows[] = { 375, 735, 1080 };
     for (int index = 1; index <= 9; ++index) {
-        const QByteArray name = "cmdOrigin_" + QByteArray::number(index);
-        auto *button = place(new CommandButton(fraOrigin), name.constData(),
+        auto *button = new CommandButton("cmdOrigin_" + std::to_string(index), fraOrigin,
             columns[(index - 1) % 3], rows[(index - 1) / 3], 255, 255);
-        button->setPalette(buttonFace);
+        button->BackColor = Grey;
         cmdOrigin.add(index, button);
     }
-    scrOriginY = place(
-        scrollBar(Qt::Vertical, fraOrigin, anchorDesign), "scrOriginY", 240, 375, 300, 1100);
-    scrOriginX = place(
-        scrollBar(Qt::Horizontal, fraOrigin, anchorDesign), "scrOriginX", 720, 1530, 1200, 300);
+    scrOriginY = scrollBar(V, "scrOriginY", fraOrigin, 240, 375, 300, 1100, anchorDesign);
+    scrOriginX = scrollBar(
+        ControlKind::HScrollBar, "scrOriginX", fraOrigin, 720, 1530, 1200, 300, anchorDesign);
 
     // The small panel whose label summarises the keys.
-    fraHoverHelp = place(
-        new Frame(QStringLiteral("Hover Help"), this), "fraHoverHelp", 11520, 9240, 2295, 855);
-    applyLook(fraHoverHelp, standard, defaultFont);
-    lblHoverControls = place(new Label(QStringLiteral("CONTROLS"), fraHoverHelp),
-        "lblHoverControls", 120, 360, 2055, 240);
-    applyLook(lblHoverControls, tintedPalette(Grey, DarkBlue), tahoma(9.75, true));
-    lblHoverControls->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    fraHoverHelp = new Frame("fraHoverHelp", "Hover Help", this, 11520, 9240, 2295, 855);
+    lblHoverControls = new Label("lblHoverControls", "CONTROLS", fraHoverHelp, 120, 360, 2055, 240);
+    tint(lblHoverControls, Grey, DarkBlue, { 9.75, true });
+    lblHoverControls->Alignment = TextAlignment::Centre;
 
     // The drawing surface and its items: the anchor's base and post beneath the two segments.
-    Picture1 = place(new PictureBox(this), "Picture1", 240, 480, 10605, 9645);
-    Picture1->setPalette(standard);
-    Anchor1 = Picture1->addShape(1695, 495);
-    Anchor2 = Picture1->addShape(255, 855);
-    Anchor1->setName(QStringLiteral("Anchor1"));
-    Anchor2->setName(QStringLiteral("Anchor2"));
-    for (ShapeItem *shape : { Anchor1, Anchor2 }) {
-        shape->setColor(Black);
-    }
+    Picture1 = new PictureBox("Picture1", this, 240, 480, 10605, 9645);
+    Anchor1 = Picture1->addShape("Anchor1", Black, 1695, 495);
+    Anchor2 = Picture1->addShape("Anchor2", Black, 255, 855);
     Anchor1->setLeft(4200);
     Anchor1->setTop(5040);
     Anchor2->setLeft(4920);
     Anchor2->setTop(4680);
     const struct
     {
-        QColor color;
+        ClassicColour colour;
         float x1, x2;
     } lineDesigns[] = { { Red, 1080, 4920 }, { Blue, 5400, 9240 } };
     for (int index = 1; index <= 2; ++index) {
         const auto &design = lineDesigns[index - 1];
-        LineItem *line = Picture1->addLine();
-        line->setName(QStringLiteral("Lines_%1").arg(index));
-        line->setColor(design.color);
+        LineItem *line = Picture1->addLine("Lines_" + std::to_string(index), design.colour);
         line->setBorderWidth(20);
         line->setX1(design.x1);
         line->setY1(480);
@@ -184,63 +134,59 @@ void frmMain::createControls()
         Lines.add(index, line);
     }
 
-    lblInfo = place(new Label(QStringLiteral("lblHelp"), this), "lblInfo", 240, 10320, 14265, 495);
-    applyLook(lblInfo, standard, tahoma(9.75));
-    lblInfo->setWordWrap(true);
+    lblInfo = new Label("lblInfo", "lblHelp", this, 240, 10320, 14265, 495);
+    lblInfo->Font = { 9.75, false };
+    lblInfo->WordWrap = true;
 
     // Focus order: frames and labels never take the focus, and of the mode buttons only the
     // selected one is a tab stop.
-    const QList<QWidget *> tabChain = { &scrWidth(2), &scrWidth(1), &scrRadius(2), &scrRadius(1),
+    Control *const tabOrder[] = { &scrWidth(2), &scrWidth(1), &scrRadius(2), &scrRadius(1),
         Picture1, scrOriginX, scrOriginY, &cmdOrigin(4), &cmdOrigin(5), &cmdOrigin(7),
         &cmdOrigin(8), &cmdOrigin(1), &cmdOrigin(2), &cmdOrigin(3), &cmdOrigin(9), &cmdOrigin(6),
         optAngleRelative, optAngleAbsolute };
-    for (qsizetype i = 1; i < tabChain.size(); ++i) {
-        setTabOrder(tabChain[i - 1], tabChain[i]);
+    int tabIndex = 0;
+    for (Control *control : tabOrder) {
+        control->TabIndex = tabIndex++;
     }
-
-    nameForAssistiveTechnology();
+    startFocus = &scrWidth(2);
 }
 
 void frmMain::nameForAssistiveTechnology()
 {
     // Each area's hover help is its description; the keyboard belongs to the arm, so a screen
     // reader's user meets the controls through these names.
-    setAccessibleDescription(HelpText::background());
-    fraArm1->setAccessibleDescription(HelpText::arm1());
-    fraArm2->setAccessibleDescription(HelpText::arm2());
-    fraArm2Mode->setAccessibleDescription(HelpText::arm2Mode());
-    fraOrigin->setAccessibleDescription(HelpText::anchor());
-    lblHoverControls->setAccessibleDescription(HelpText::controls());
+    accessibleDescription = HelpText::background;
+    fraArm1->accessibleDescription = HelpText::arm1;
+    fraArm2->accessibleDescription = HelpText::arm2;
+    fraArm2Mode->accessibleDescription = HelpText::arm2Mode;
+    fraOrigin->accessibleDescription = HelpText::anchor;
+    lblHoverControls->accessibleDescription = HelpText::controls;
 
     // The "Length" and "Width" captions label their bars: a screen reader says which is which.
-    Label3->setBuddy(&scrRadius(1));
-    Label1->setBuddy(&scrWidth(1));
-    Label4->setBuddy(&scrRadius(2));
-    Label2->setBuddy(&scrWidth(2));
+    Label3->buddy = &scrRadius(1);
+    Label1->buddy = &scrWidth(1);
+    Label4->buddy = &scrRadius(2);
+    Label2->buddy = &scrWidth(2);
 
     const char *const colours[] = { "red", "blue" };
     for (int index = 1; index <= 2; ++index) {
-        const QString colour = QLatin1String(colours[index - 1]);
-        scrRadius(index).setAccessibleName(QStringLiteral("Arm %1 length").arg(index));
-        scrRadius(index).setAccessibleDescription(
-            QStringLiteral("Length of the %1 arm in twips").arg(colour));
-        scrWidth(index).setAccessibleName(QStringLiteral("Arm %1 width").arg(index));
-        scrWidth(index).setAccessibleDescription(
-            QStringLiteral("Line width of the %1 arm in pixels").arg(colour));
+        const std::string number = std::to_string(index);
+        const std::string colour = colours[index - 1];
+        scrRadius(index).accessibleName = "Arm " + number + " length";
+        scrRadius(index).accessibleDescription = "Length of the " + colour + " arm in twips";
+        scrWidth(index).accessibleName = "Arm " + number + " width";
+        scrWidth(index).accessibleDescription = "Line width of the " + colour + " arm in pixels";
     }
-    scrOriginX->setAccessibleName(QStringLiteral("Anchor X"));
-    scrOriginX->setAccessibleDescription(
-        QStringLiteral("Anchor's distance from the drawing's left edge in twips"));
-    scrOriginY->setAccessibleName(QStringLiteral("Anchor Y"));
-    scrOriginY->setAccessibleDescription(
-        QStringLiteral("Anchor's distance from the drawing's top edge in twips"));
+    scrOriginX->accessibleName = "Anchor X";
+    scrOriginX->accessibleDescription = "Anchor's distance from the drawing's left edge in twips";
+    scrOriginY->accessibleName = "Anchor Y";
+    scrOriginY->accessibleDescription = "Anchor's distance from the drawing's top edge in twips";
 
     const char *const places[] = { "top left", "top centre", "top right", "middle left", "centre",
         "middle right", "bottom left", "bottom centre", "bottom right" };
     for (int index = 1; index <= 9; ++index) {
-        cmdOrigin(index).setAccessibleName(
-            QStringLiteral("Anchor: %1").arg(QLatin1String(places[index - 1])));
+        cmdOrigin(index).accessibleName = std::string("Anchor: ") + places[index - 1];
     }
 
-    Picture1->setAccessibleName(QStringLiteral("Drawing"));
+    Picture1->accessibleName = "Drawing";
 }

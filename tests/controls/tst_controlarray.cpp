@@ -3,9 +3,9 @@
 #include "errornumber.h"
 #include "recorder.h"
 
-#include "controls/commandbutton.h"
-#include "controls/controlarray.h"
-#include "controls/scrollbar.h"
+#include "commandbutton.h"
+#include "controlarray.h"
+#include "scrollbar.h"
 
 #include <QApplication>
 #include <QStyleFactory>

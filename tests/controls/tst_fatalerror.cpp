@@ -1,8 +1,8 @@
 // The fatal path: a RuntimeError escaping an event handler shows a message box naming it and
 // ends the process with status 1, running nothing after the failing statement. The failing
 // program is this executable again, started as a child with FATAL_CHILD naming the error.
-#include "controls/application.h"
-#include "controls/scrollbar.h"
+#include "application.h"
+#include "scrollbar.h"
 
 #include "checkedmath.h"
 

@@ -1,12 +1,12 @@
 // Form: Load once before the first show, key preview (every key but Tab and Shift+Tab reaches
 // Form_KeyDown first; a key code set to 0 never reaches the focused control), and controls that
 // never take the focus.
-#include "controls/commandbutton.h"
-#include "controls/control.h"
-#include "controls/form.h"
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "controls/scrollbar.h"
+#include "commandbutton.h"
+#include "control.h"
+#include "form.h"
+#include "frame.h"
+#include "label.h"
+#include "scrollbar.h"
 
 #include <QApplication>
 #include <QShortcut>

@@ -1,5 +1,5 @@
 // Qt's key events mapped onto the classic virtual-key codes and modifier mask.
-#include "controls/keycodes.h"
+#include "keycodes.h"
 
 #include <QKeyEvent>
 #include <QTest>

@@ -1,11 +1,11 @@
 // Mouse-move routing: the topmost control under the pointer that raises MouseMove gets it, in its
 // own twips; a control without a handler, a scroll bar or a button ends the move there.
-#include "controls/commandbutton.h"
-#include "controls/control.h"
-#include "controls/form.h"
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "controls/scrollbar.h"
+#include "commandbutton.h"
+#include "control.h"
+#include "form.h"
+#include "frame.h"
+#include "label.h"
+#include "scrollbar.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -2,8 +2,8 @@
 // whether the code or the user selected it; only the selected one is a tab stop.
 #include "recorder.h"
 
-#include "controls/optionbutton.h"
-#include "controls/scrollbar.h"
+#include "optionbutton.h"
+#include "scrollbar.h"
 
 #include <QApplication>
 #include <QStyleFactory>

@@ -3,11 +3,11 @@
 // surface of its own and in the real window while keys and a length bar turn and stretch the arm.
 #include "windowharness.h"
 
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
-#include "controls/twips.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "shapeitem.h"
+#include "twips.h"
 
 #include <QPixmap>
 #include <QScreen>

@@ -2,10 +2,10 @@
 // before and after, Cls keeping the items, and the line width's valid range.
 #include "errornumber.h"
 
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/shapeitem.h"
-#include "controls/twips.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "shapeitem.h"
+#include "twips.h"
 
 #include <QApplication>
 #include <QPaintEvent>

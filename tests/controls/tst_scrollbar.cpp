@@ -3,7 +3,7 @@
 #include "errornumber.h"
 #include "recorder.h"
 
-#include "controls/scrollbar.h"
+#include "scrollbar.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -6,12 +6,12 @@
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "controls/label.h"
-#include "controls/lineitem.h"
-#include "controls/optionbutton.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/surfacedescription.h"
+#include "label.h"
+#include "lineitem.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "surfacedescription.h"
 
 #include <QAccessible>
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 
 #include "frmmain.h"
 
-#include "controls/picturebox.h"
+#include "picturebox.h"
 
 #include <QImage>
 #include <QPainter>

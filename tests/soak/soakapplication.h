@@ -2,7 +2,7 @@
 // report (with its seed) instead of ending the process behind a message box.
 #pragma once
 
-#include "controls/application.h"
+#include "application.h"
 
 class SoakApplication : public Application
 {

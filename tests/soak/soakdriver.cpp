@@ -6,9 +6,9 @@
 
 #include "frmmain.h"
 
-#include "controls/commandbutton.h"
-#include "controls/optionbutton.h"
-#include "controls/scrollbar.h"
+#include "commandbutton.h"
+#include "optionbutton.h"
+#include "scrollbar.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>

@@ -1,8 +1,8 @@
 #include "drawingrecorder.h"
 
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/shapeitem.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "shapeitem.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "scrollbarmouse.h"
 
-#include "controls/scrollbar.h"
+#include "scrollbar.h"
 
 #include <QTest>
 #include <QWindow>

@@ -3,7 +3,7 @@
 // instead of opening the fatal message box, which nothing would close offscreen.
 #pragma once
 
-#include "controls/application.h"
+#include "application.h"
 
 #include <QTest>
 

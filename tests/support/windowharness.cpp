@@ -2,11 +2,11 @@
 
 #include "frmmain.h"
 
-#include "controls/label.h"
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
+#include "label.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "shapeitem.h"
 
 #include <QTest>
 

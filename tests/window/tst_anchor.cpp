@@ -7,10 +7,10 @@
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "shapeitem.h"
 
 #include <QSignalSpy>
 #include <QTest>

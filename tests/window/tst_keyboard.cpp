@@ -6,12 +6,12 @@
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "controls/commandbutton.h"
-#include "controls/lineitem.h"
-#include "controls/optionbutton.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/surfaceitem.h"
+#include "commandbutton.h"
+#include "lineitem.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "surfaceitem.h"
 
 #include <QKeyCombination>
 #include <QKeySequence>

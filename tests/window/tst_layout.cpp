@@ -5,15 +5,15 @@
 
 #include "frmmain.h"
 
-#include "controls/commandbutton.h"
-#include "controls/frame.h"
-#include "controls/label.h"
-#include "controls/lineitem.h"
-#include "controls/optionbutton.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
-#include "controls/surfaceitem.h"
+#include "commandbutton.h"
+#include "frame.h"
+#include "label.h"
+#include "lineitem.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "shapeitem.h"
+#include "surfaceitem.h"
 
 #include <QFile>
 #include <QFontDatabase>

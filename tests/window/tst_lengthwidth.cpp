@@ -9,10 +9,10 @@
 #include "modglobalsconstants.h"
 #include "runtimeerror.h"
 
-#include "controls/controlarray.h"
-#include "controls/lineitem.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
+#include "controlarray.h"
+#include "lineitem.h"
+#include "picturebox.h"
+#include "scrollbar.h"
 
 #include <QSignalSpy>
 #include <QTest>

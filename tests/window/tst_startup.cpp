@@ -7,11 +7,11 @@
 #include "modglobalsconstants.h"
 #include "runtimeerror.h"
 
-#include "controls/lineitem.h"
-#include "controls/optionbutton.h"
-#include "controls/picturebox.h"
-#include "controls/scrollbar.h"
-#include "controls/shapeitem.h"
+#include "lineitem.h"
+#include "optionbutton.h"
+#include "picturebox.h"
+#include "scrollbar.h"
+#include "shapeitem.h"
 
 #include <QAbstractButton>
 #include <QApplication>

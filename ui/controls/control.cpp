@@ -1,40 +1,46 @@
 #include "control.h"
 
-#include "keycodes.h"
-
-#include <QMouseEvent>
-#include <QPainter>
-#include <QWidget>
-
-namespace Control {
-
-void setUp(QWidget *widget, const char *name)
+Control::Control(ControlKind kind, std::string name, Control *container, int left, int top,
+    int width, int height)
+    : m_kind(kind)
+    , m_name(std::move(name))
+    , m_container(container)
+    , m_left(left)
+    , m_top(top)
+    , m_width(width)
+    , m_height(height)
 {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setMouseTracking(true);
-    widget->setAttribute(Qt::WA_NoMousePropagation);
+    // Frames, labels and the form never take the focus; the rest are tab stops in creation order
+    // until told otherwise.
+    const bool focusable
+        = kind != ControlKind::Form && kind != ControlKind::Frame && kind != ControlKind::Label;
+    TabIndex = focusable ? 0 : -1;
+    if (container) {
+        container->m_children.emplace_back(this);
+    }
 }
 
-int buttonState(const QMouseEvent &event)
+Control::~Control() = default;
+
+Control *Control::find(const std::string &name)
 {
-    const Qt::MouseButtons buttons = event.buttons();
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
-        | (buttons & Qt::MiddleButton ? 4 : 0);
+    if (m_name == name) {
+        return this;
+    }
+    for (const auto &child : m_children) {
+        if (Control *found = child->find(name)) {
+            return found;
+        }
+    }
+    return nullptr;
 }
 
-int shiftState(const QMouseEvent &event)
+int Control::windowLeft() const
 {
-    return ::shiftState(event.modifiers());
+    return m_container ? m_container->windowLeft() + m_left : 0;
 }
 
-void drawFocusRect(QPainter &painter, const QRect &rect, const QColor &colour)
+int Control::windowTop() const
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(colour, 1, Qt::DotLine));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
-    painter.restore();
+    return m_container ? m_container->windowTop() + m_top : 0;
 }
-
-} // namespace Control

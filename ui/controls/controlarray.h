@@ -1,10 +1,10 @@
 // Controls that share one name and one set of handlers, addressed by index.
 #pragma once
 
+#include "notification.h"
 #include "runtimeerror.h"
 
-#include <QObject>
-
+#include <functional>
 #include <map>
 
 template<typename Member> class ControlArray
@@ -22,12 +22,11 @@ public:
         return *found->second;
     }
 
-    // Connects a notification of every member to a handler that receives the member's index.
-    template<typename Signal, typename Handler>
-    void connect(Signal signal, QObject *context, Handler handler) const
+    // Connects a notification of every member to one handler, which receives the member's index.
+    void connect(Notification<> Member::*notification, const std::function<void(int)> &handler) const
     {
         for (const auto &[index, member] : m_members) {
-            QObject::connect(member, signal, context, [handler, index = index] { handler(index); });
+            (member->*notification).connect([handler, index = index] { handler(index); });
         }
     }
 

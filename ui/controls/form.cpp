@@ -1,81 +1,132 @@
 #include "form.h"
 
-#include "control.h"
 #include "keycodes.h"
-#include "twips.h"
+#include "runtimeerror.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <algorithm>
+#include <cstdio>
 
-Form::Form(QWidget *parent)
-    : QWidget(parent)
+std::string fatalMessage(const RuntimeError &error)
 {
-    setMouseTracking(true);
-    // Key preview sees events on their way to whichever child has the focus.
-    qApp->installEventFilter(this);
+    return "Run-time error '" + std::to_string(error.number()) + "':\n\n" + error.what();
 }
 
-Form::~Form()
+Form::Form(std::string name, std::string caption, int width, int height)
+    : Control(ControlKind::Form, std::move(name), nullptr, 0, 0, width, height)
+    , m_caption(std::move(caption))
+{ }
+
+void Form::load()
 {
-    qApp->removeEventFilter(this);
+    if (m_loaded) {
+        return;
+    }
+    m_loaded = true;
+    deliver([this] { Form_Load(); });
 }
 
-void Form::setVisible(bool visible)
+Form::KeyRoute Form::keyDown(int keyCode, int shift)
 {
-    if (visible && !m_loaded) {
-        m_loaded = true;
-        Form_Load();
+    if (keyCode == VirtualKey::Tab && !(shift & (ShiftMask::Ctrl | ShiftMask::Alt))) {
+        return KeyRoute::Focus;
     }
-    QWidget::setVisible(visible);
+    deliver([&] { Form_KeyDown(keyCode, shift); });
+    return keyCode == 0 || m_ended ? KeyRoute::Consumed : KeyRoute::ToControl;
 }
 
-void Form::Form_KeyDown(int &, int) { }
+namespace {
 
-void Form::Form_MouseMove(int, int, float, float) { }
-
-bool Form::eventFilter(QObject *watched, QEvent *event)
+Control *topmostAt(Control &control, float x, float y)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress:
-    case QEvent::ShortcutOverride:
-        return previewKey(watched, event);
-    default:
-        return false;
+    // Later children lie on top of earlier ones.
+    const auto &children = control.children();
+    for (auto child = children.rbegin(); child != children.rend(); ++child) {
+        Control &candidate = **child;
+        const float left = static_cast<float>(candidate.Left());
+        const float top = static_cast<float>(candidate.Top());
+        if (x >= left && y >= top && x < left + static_cast<float>(candidate.Width())
+            && y < top + static_cast<float>(candidate.Height())) {
+            return topmostAt(candidate, x - left, y - top);
+        }
+    }
+    return &control;
+}
+
+void collectTabStops(Control &control, std::vector<Control *> &stops)
+{
+    if (control.isTabStop() && control.kind() != ControlKind::Form) {
+        stops.push_back(&control);
+    }
+    for (const auto &child : control.children()) {
+        collectTabStops(*child, stops);
     }
 }
 
-bool Form::previewKey(QObject *watched, QEvent *event)
+} // namespace
+
+Control *Form::controlAt(float x, float y)
 {
-    // The application filter sees a key at the focus widget and again at each parent it
-    // propagates to: act only at its first stop in this form. Without an active window Qt's
-    // focusWidget() is null while keys still arrive, so ask the form, not the application.
-    QWidget *target = focusWidget() ? focusWidget() : this;
-    if (watched != target) {
-        return false;
-    }
-    auto *key = static_cast<QKeyEvent *>(event);
-    const bool focusKey = (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-        && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (focusKey) {
-        return false;
-    }
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Claim the key so that no shortcut takes it before the key press exists.
-        key->accept();
-        return true;
-    }
-    int keyCode = virtualKeyCode(*key);
-    Form_KeyDown(keyCode, shiftState(key->modifiers()));
-    if (keyCode == 0) {
-        key->accept();
-        return true;
-    }
-    return false;
+    return topmostAt(*this, x, y);
 }
 
-void Form::mouseMoveEvent(QMouseEvent *event)
+void Form::mouseMoved(float x, float y, int button, int shift)
 {
-    Form_MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
+    Control *target = controlAt(x, y);
+    const auto localX = x - static_cast<float>(target->windowLeft());
+    const auto localY = y - static_cast<float>(target->windowTop());
+    deliver([&] { target->MouseMove(button, shift, localX, localY); });
+}
+
+std::vector<Control *> Form::tabStops()
+{
+    std::vector<Control *> stops;
+    collectTabStops(*this, stops);
+    std::stable_sort(stops.begin(), stops.end(),
+        [](const Control *a, const Control *b) { return a->TabIndex < b->TabIndex; });
+    return stops;
+}
+
+Control *Form::nextTabStop(const Control *from, bool backwards)
+{
+    const std::vector<Control *> stops = tabStops();
+    if (stops.empty()) {
+        return nullptr;
+    }
+    const auto found = std::find(stops.begin(), stops.end(), from);
+    if (found == stops.end()) {
+        return backwards ? stops.back() : stops.front();
+    }
+    const auto at = static_cast<std::ptrdiff_t>(found - stops.begin());
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    return stops[static_cast<size_t>((at + (backwards ? count - 1 : 1)) % count)];
+}
+
+void Form::deliver(const std::function<void()> &work)
+{
+    if (m_ended) {
+        return;
+    }
+    // Only the outermost delivery reports: an inner one hands the error on, so that nothing of
+    // the failed handler runs on.
+    struct Depth
+    {
+        int &depth;
+        explicit Depth(int &d)
+            : depth(++d)
+        { }
+        ~Depth() { --depth; }
+    } depth(m_depth);
+    try {
+        work();
+    } catch (const RuntimeError &error) {
+        if (m_depth > 1) {
+            throw;
+        }
+        m_ended = true;
+        std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
+        std::fflush(nullptr);
+        if (reportFatal) {
+            reportFatal(fatalMessage(error));
+        }
+    }
 }

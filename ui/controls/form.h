@@ -1,33 +1,68 @@
-// A classic top-level form: Load before it is first shown, key preview, and mouse moves over its
-// bare background.
+// A classic top-level form: Load before it is first shown, key preview, mouse moves to the
+// topmost control under the pointer, the focus order, and the fatal run-time error.
 #pragma once
 
-#include <QWidget>
+#include "control.h"
 
-class Form : public QWidget
+#include <functional>
+#include <string>
+
+class RuntimeError;
+
+// The message box's text for a run-time error, e.g. "Run-time error '6':\n\nOverflow".
+std::string fatalMessage(const RuntimeError &error);
+
+class Form : public Control
 {
-    Q_OBJECT
-
 public:
-    explicit Form(QWidget *parent = nullptr);
-    ~Form() override;
+    // The client area's size in twips.
+    Form(std::string name, std::string caption, int width, int height);
 
-    // Runs Form_Load once, before the form is first shown.
-    void setVisible(bool visible) override;
+    const std::string &Caption() const { return m_caption; }
+
+    // --- What a toolkit calls ------------------------------------------------------------------
+
+    // Runs Form_Load once; call it before the form is first shown.
+    void load();
+
+    enum class KeyRoute {
+        Focus, // Tab or Shift+Tab: focus navigation, never previewed
+        Consumed, // the handler set the key code to 0: withhold the key from the focused control
+        ToControl, // the focused control may act on it
+    };
+    // Key preview: a key press, with its classic code and modifier mask, before the focused
+    // control sees it.
+    KeyRoute keyDown(int keyCode, int shift);
+
+    // The pointer moved to (x, y), twips in the client area: MouseMove on the topmost control
+    // there, with the point in its own twips. A control without a handler raises nothing, and
+    // its container does not take the move instead.
+    void mouseMoved(float x, float y, int button, int shift);
+    // The topmost control at a point of the client area (the form itself over its background).
+    Control *controlAt(float x, float y);
+
+    // The controls that can take the focus now, in focus order.
+    std::vector<Control *> tabStops();
+    // The tab stop after (or before) the one given, wrapping around; the first one for null.
+    Control *nextTabStop(const Control *from, bool backwards);
+    // The control that has the focus when the form opens.
+    Control *startFocus = nullptr;
+
+    // Runs a piece of the logic on the toolkit's behalf. A run-time error ends it: the error is
+    // written to the standard error stream, the form takes no more input, and reportFatal shows
+    // the message (the desktop's box ends the process). After that nothing is delivered.
+    void deliver(const std::function<void()> &work);
+    bool ended() const { return m_ended; }
+    std::function<void(const std::string &message)> reportFatal;
 
 protected:
     virtual void Form_Load() { }
-    // Key preview: every key press but Tab and Shift+Tab, before the focused control sees it.
     // KeyCode is the classic virtual-key code; setting it to 0 withholds the key from the control.
-    virtual void Form_KeyDown(int &KeyCode, int Shift);
-    // Over the form's own background only, not over its controls. X and Y in twips.
-    virtual void Form_MouseMove(int Button, int Shift, float X, float Y);
-
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
+    virtual void Form_KeyDown(int & /*KeyCode*/, int /*Shift*/) { }
 
 private:
-    bool previewKey(QObject *watched, QEvent *event);
-
+    std::string m_caption;
     bool m_loaded = false;
+    bool m_ended = false;
+    int m_depth = 0;
 };

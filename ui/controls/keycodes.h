@@ -1,11 +1,9 @@
-// The classic virtual-key codes, and Qt's key events mapped onto them.
+// The classic virtual-key codes that the window's key handler sees; each toolkit maps its key
+// events onto them.
 #pragma once
 
-#include <Qt>
-
-class QKeyEvent;
-
 namespace VirtualKey {
+inline constexpr int Tab = 9;
 inline constexpr int Space = 32;
 inline constexpr int PageUp = 33;
 inline constexpr int PageDown = 34; // keypad 3 with Num Lock off
@@ -24,9 +22,9 @@ inline constexpr int Numpad6 = 102;
 inline constexpr int Unmapped = 255;
 } // namespace VirtualKey
 
-// The classic code of a key event: keypad digits (Num Lock on) 96..105, navigation keys (keypad
-// ones with Num Lock off too) 33..40, letters and digits their upper-case ASCII code, and so on.
-int virtualKeyCode(const QKeyEvent &event);
-
-// The classic modifier mask: Shift 1, Ctrl 2, Alt 4.
-int shiftState(Qt::KeyboardModifiers modifiers);
+// The classic modifier mask of a key or mouse notification.
+namespace ShiftMask {
+inline constexpr int Shift = 1;
+inline constexpr int Ctrl = 2;
+inline constexpr int Alt = 4;
+} // namespace ShiftMask

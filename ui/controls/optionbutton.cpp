@@ -1,35 +1,33 @@
 #include "optionbutton.h"
 
-OptionButton::OptionButton(const QString &caption, QWidget *parent)
-    : QRadioButton(caption, parent)
-{
-    // Not a tab stop until selected, or a button never yet selected would stay one.
-    setFocusPolicy(Qt::ClickFocus);
-    connect(this, &QAbstractButton::toggled, this, &OptionButton::onToggled);
-}
+OptionButton::OptionButton(std::string name, std::string caption, Control *container, int left,
+    int top, int width, int height)
+    : CaptionedControl(ControlKind::OptionButton, std::move(name), std::move(caption), container,
+        left, top, width, height)
+{ }
 
 void OptionButton::assignValue(bool selected)
 {
-    if (selected || !isChecked()) {
-        setChecked(selected);
+    if (selected == m_value) {
         return;
     }
-    // An exclusive button refuses to be cleared directly.
-    setAutoExclusive(false);
-    setChecked(false);
-    setAutoExclusive(true);
-}
-
-bool OptionButton::hitButton(const QPoint &pos) const
-{
-    return rect().contains(pos);
-}
-
-void OptionButton::onToggled(bool selected)
-{
-    // Only the selected button of a group is a tab stop; Qt keeps that up only for user clicks.
-    setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+    if (selected && container()) {
+        for (const auto &sibling : container()->children()) {
+            if (sibling.get() != this && sibling->kind() == ControlKind::OptionButton) {
+                static_cast<OptionButton *>(sibling.get())->setValue(false);
+            }
+        }
+    }
+    setValue(selected);
     if (selected) {
-        emit Click();
+        Click();
+    }
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (value != m_value) {
+        m_value = value;
+        changed();
     }
 }

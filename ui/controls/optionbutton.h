@@ -1,28 +1,29 @@
-// A classic option button: selecting it clears the other buttons of its container and raises
-// Click once, whether the user or the code selected it.
+// A classic option button: selecting it clears the other option buttons of its container and
+// raises Click once, whether the user or the code selected it.
 #pragma once
 
-#include <QRadioButton>
+#include "control.h"
 
-class OptionButton : public QRadioButton
+class OptionButton : public CaptionedControl
 {
-    Q_OBJECT
-
 public:
-    explicit OptionButton(const QString &caption, QWidget *parent = nullptr);
+    OptionButton(std::string name, std::string caption, Control *container, int left, int top,
+        int width, int height);
 
-    bool Value() const { return isChecked(); }
+    bool Value() const { return m_value; }
     // True selects the button (raising Click before returning, unless it was selected already);
     // false clears it without raising anything.
     void assignValue(bool selected);
+    // The user clicked it: the same as assigning true.
+    void click() { assignValue(true); }
 
-signals:
-    void Click();
+    // Of a group, only the selected button is a tab stop.
+    bool isTabStop() const override { return m_value && TabIndex >= 0; }
 
-protected:
-    // The whole box is clickable, not only the circle and the caption.
-    bool hitButton(const QPoint &pos) const override;
+    Notification<> Click;
 
 private:
-    void onToggled(bool selected);
+    void setValue(bool value);
+
+    bool m_value = false;
 };

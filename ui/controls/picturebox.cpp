@@ -1,54 +1,67 @@
 #include "picturebox.h"
 
-#include "control.h"
-#include "lineitem.h"
-#include "shapeitem.h"
-#include "twips.h"
+#include "runtimeerror.h"
 
-#include <QPaintEvent>
-#include <QPainter>
+SurfaceItem::SurfaceItem(Kind kind, PictureBox *surface, std::string name, ClassicColour colour)
+    : m_kind(kind)
+    , m_surface(surface)
+    , m_name(std::move(name))
+    , m_colour(colour)
+{ }
 
-PictureBox::PictureBox(QWidget *parent)
-    : QWidget(parent)
+void SurfaceItem::announce(bool changed)
 {
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setBackgroundRole(QPalette::Base);
-    setForegroundRole(QPalette::Text);
+    m_surface->itemAssigned(*this, changed);
 }
+
+LineItem::LineItem(PictureBox *surface, std::string name, ClassicColour colour)
+    : SurfaceItem(Kind::Line, surface, std::move(name), colour)
+{ }
+
+void LineItem::setBorderWidth(int pixels)
+{
+    if (pixels < 1 || pixels > 8192) {
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
+    }
+    assign(m_borderWidth, pixels);
+}
+
+ShapeItem::ShapeItem(
+    PictureBox *surface, std::string name, ClassicColour colour, float width, float height)
+    : SurfaceItem(Kind::Shape, surface, std::move(name), colour)
+    , m_width(width)
+    , m_height(height)
+{ }
+
+PictureBox::PictureBox(
+    std::string name, Control *container, int left, int top, int width, int height)
+    : Control(ControlKind::PictureBox, std::move(name), container, left, top, width, height)
+{ }
 
 PictureBox::~PictureBox() = default;
 
-double PictureBox::Width() const
-{
-    return width() * TwipsPerPixel;
-}
-
-double PictureBox::Height() const
-{
-    return height() * TwipsPerPixel;
-}
-
 void PictureBox::Cls()
 {
-    update();
+    if (m_surfacePeer) {
+        m_surfacePeer->cleared();
+    }
 }
 
-LineItem *PictureBox::addLine()
+LineItem *PictureBox::addLine(std::string name, ClassicColour colour)
 {
-    auto *line = new LineItem(this);
+    auto *line = new LineItem(this, std::move(name), colour);
     m_items.emplace_back(line);
     return line;
 }
 
-ShapeItem *PictureBox::addShape(float width, float height)
+ShapeItem *PictureBox::addShape(std::string name, ClassicColour colour, float width, float height)
 {
-    auto *shape = new ShapeItem(this, width, height);
+    auto *shape = new ShapeItem(this, std::move(name), colour, width, height);
     m_items.emplace_back(shape);
     return shape;
 }
 
-SurfaceItem *PictureBox::item(const QString &name) const
+SurfaceItem *PictureBox::item(const std::string &name) const
 {
     for (const auto &candidate : m_items) {
         if (candidate->name() == name) {
@@ -58,30 +71,11 @@ SurfaceItem *PictureBox::item(const QString &name) const
     return nullptr;
 }
 
-void PictureBox::itemAssigned(const SurfaceItem *item, const QRectF *before)
+void PictureBox::itemAssigned(const SurfaceItem &item, bool changed)
 {
-    if (before) {
-        // Only what the item covered before and covers now; Qt merges these into one region and
-        // paints it once, at the event loop's next turn, however many changes came first.
-        update(before->united(item->bounds()).toAlignedRect());
+    if (m_surfacePeer) {
+        m_surfacePeer->itemChanged(item, changed);
     }
-    emit itemChanged(item);
-}
-
-void PictureBox::paintEvent(QPaintEvent *event)
-{
-    QPainter painter(this);
-    painter.fillRect(event->rect(), palette().color(backgroundRole()));
-    // Part of the background, on the outermost pixels: the items cover it where they reach the
-    // edge, so the drawing looks the same with the focus or without.
-    if (hasFocus()) {
-        Control::drawFocusRect(painter, rect(), palette().color(foregroundRole()));
-    }
-    // The dirty region is often two far-apart boxes; an item between them needs no painting.
-    const QRegion &dirty = event->region();
-    for (const auto &item : m_items) {
-        if (dirty.intersects(item->bounds().toAlignedRect())) {
-            item->paint(painter);
-        }
-    }
+    itemChanged(item);
+    descriptionChanged();
 }

@@ -1,14 +1,10 @@
 #include "scrollbar.h"
 
-#include "control.h"
 #include "runtimeerror.h"
 
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScopedValueRollback>
-#include <QWheelEvent>
-
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -31,26 +27,10 @@ void requireStep(int step)
 
 } // namespace
 
-ScrollBar::ScrollBar(Qt::Orientation orientation, QWidget *parent)
-    : QScrollBar(orientation, parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-    setContextMenuPolicy(Qt::PreventContextMenu);
-    setInvertedControls(false);
-    setRange(m_min, m_max);
-    connect(this, &QAbstractSlider::valueChanged, this, &ScrollBar::onValueChanged);
-    connect(this, &QAbstractSlider::sliderPressed, this, [this] { m_valueBeforeDrag = Value(); });
-    connect(this, &QAbstractSlider::sliderReleased, this, [this] {
-        if (Value() != m_valueBeforeDrag) {
-            emit Change();
-        }
-    });
-}
-
-int ScrollBar::Value() const
-{
-    return direction() * value();
-}
+ScrollBar::ScrollBar(ControlKind kind, std::string name, Control *container, int left, int top,
+    int width, int height)
+    : Control(kind, std::move(name), container, left, top, width, height)
+{ }
 
 void ScrollBar::assignMin(int min)
 {
@@ -67,112 +47,114 @@ void ScrollBar::assignMax(int max)
 void ScrollBar::assignValue(int value)
 {
     requireInt16(value);
-    if (value < std::min(m_min, m_max) || value > std::max(m_min, m_max)) {
+    if (value < lowest() || value > highest()) {
         throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
     }
-    if (value == Value()) {
-        return;
-    }
-    // Qt emits valueChanged inside setValue, so Change runs before this assignment returns.
-    const QScopedValueRollback notTheThumb(m_notTheThumb, true);
-    setValue(direction() * value);
+    moveTo(value, false);
 }
 
 void ScrollBar::assignSmallChange(int step)
 {
     requireStep(step);
-    setSingleStep(step);
+    m_smallChange = step;
 }
 
 void ScrollBar::assignLargeChange(int step)
 {
     requireStep(step);
-    setPageStep(step);
+    m_largeChange = step;
 }
 
-QStyleOptionSlider ScrollBar::styleOption() const
+void ScrollBar::arrowClicked(int towardsMax)
 {
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    return option;
+    step(towardsMax, m_smallChange);
 }
 
-QRect ScrollBar::partRect(QStyle::SubControl part) const
+void ScrollBar::trackClicked(int towardsMax)
 {
-    const QStyleOptionSlider option = styleOption();
-    return style()->subControlRect(QStyle::CC_ScrollBar, &option, part, this);
+    step(towardsMax, m_largeChange);
+}
+
+void ScrollBar::thumbPressed()
+{
+    m_thumbHeld = true;
+    m_valueBeforeDrag = m_value;
+}
+
+void ScrollBar::thumbDraggedTo(int value)
+{
+    if (!m_thumbHeld) {
+        return;
+    }
+    moveTo(std::clamp(value, lowest(), highest()), true);
+}
+
+void ScrollBar::thumbReleased()
+{
+    if (!m_thumbHeld) {
+        return;
+    }
+    m_thumbHeld = false;
+    changed();
+    if (m_value != m_valueBeforeDrag) {
+        m_valueBeforeDrag = m_value;
+        Change();
+    }
+}
+
+void ScrollBar::userSetValue(int value)
+{
+    moveTo(std::clamp(value, lowest(), highest()), false);
+}
+
+double ScrollBar::thumbFraction() const
+{
+    if (m_min == m_max) {
+        return 0;
+    }
+    return static_cast<double>(m_value - m_min) / (m_max - m_min);
+}
+
+int ScrollBar::valueAtFraction(double fraction) const
+{
+    const double clamped = std::clamp(fraction, 0.0, 1.0);
+    return static_cast<int>(std::lround(m_min + clamped * (m_max - m_min)));
 }
 
 void ScrollBar::applyRange(int min, int max)
 {
-    const int before = Value();
     m_min = min;
     m_max = max;
-    const int kept = std::clamp(before, std::min(min, max), std::max(min, max));
-    {
-        const QSignalBlocker blocker(this);
-        const int d = direction();
-        setRange(std::min(d * min, d * max), std::max(d * min, d * max));
-        setValue(d * kept);
-    }
-    if (kept != before) {
-        emit Change();
-    }
-}
-
-void ScrollBar::onValueChanged()
-{
-    if (isSliderDown() && !m_notTheThumb) {
-        emit Scroll();
-        return;
-    }
-    // A change while the thumb is held has been told already; the release tells only what the
-    // thumb adds after it.
-    m_valueBeforeDrag = Value();
-    emit Change();
-}
-
-void ScrollBar::mousePressEvent(QMouseEvent *event)
-{
-    // Only the left button scrolls; Qt's middle-click jump has no classic counterpart.
-    if (event->button() != Qt::LeftButton) {
-        event->accept();
-        return;
-    }
-    QScrollBar::mousePressEvent(event);
-}
-
-void ScrollBar::paintEvent(QPaintEvent *event)
-{
-    QScrollBar::paintEvent(event);
-    // Fusion shows no focus on a scroll bar; the mark sits on the thumb, inside its edges.
-    if (hasFocus()) {
-        QPainter painter(this);
-        Control::drawFocusRect(painter, partRect(QStyle::SC_ScrollBarSlider).adjusted(3, 3, -3, -3),
-            palette().color(QPalette::ButtonText));
-    }
-}
-
-void ScrollBar::wheelEvent(QWheelEvent *event)
-{
-    // One notch (120) is one arrow click, towards the top or left end for a turn away from the user.
-    // A browser gives a notch in its own pixels (Chromium 120, Firefox 114, others 100), so a turn
-    // of more than half a notch counts in whole notches, rounded; finer ones (touchpads,
-    // high-resolution wheels) add up.
-    const QPoint angle = event->angleDelta();
-    const int delta = std::abs(angle.y()) >= std::abs(angle.x()) ? angle.y() : angle.x();
-    int notches = 0;
-    if (std::abs(delta) > 60) {
-        notches = (delta + (delta > 0 ? 60 : -60)) / 120;
+    const int kept = std::clamp(m_value, lowest(), highest());
+    if (kept != m_value) {
+        moveTo(kept, false);
     } else {
-        m_wheelDelta += delta;
-        notches = m_wheelDelta / 120;
-        m_wheelDelta -= notches * 120;
+        changed();
     }
-    // Not a thumb move, even while the thumb is held: Change, like every other notch.
-    const QScopedValueRollback notTheThumb(m_notTheThumb, true);
-    for (int step = 0; step < std::abs(notches); ++step) {
-        triggerAction(notches > 0 ? SliderSingleStepSub : SliderSingleStepAdd);
+}
+
+void ScrollBar::step(int towardsMax, int amount)
+{
+    // Towards Max is downwards in value when Min is the larger.
+    const int direction = (m_max >= m_min ? 1 : -1) * (towardsMax > 0 ? 1 : -1);
+    const int64_t target = static_cast<int64_t>(m_value) + static_cast<int64_t>(direction) * amount;
+    const int value = static_cast<int>(std::clamp<int64_t>(target, lowest(), highest()));
+    moveTo(value, false);
+}
+
+void ScrollBar::moveTo(int value, bool byTheThumb)
+{
+    if (value == m_value) {
+        return;
     }
-    event->accept();
+    m_value = value;
+    changed();
+    if (byTheThumb) {
+        Scroll();
+        return;
+    }
+    // A change by other means while the thumb is held is told at once; the release then tells
+    // only what the thumb adds after it.
+    m_valueBeforeDrag = value;
+    Change();
 }

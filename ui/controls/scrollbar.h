@@ -1,71 +1,73 @@
 // A classic scroll bar: 16-bit values, a Min that may be greater than Max, and Change / Scroll
-// notifications raised synchronously.
+// notifications raised synchronously, whether the user or the code moved it.
 #pragma once
 
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include "control.h"
 
-class ScrollBar : public QScrollBar
+class ScrollBar : public Control
 {
-    Q_OBJECT
-
 public:
-    explicit ScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+    // Horizontal or vertical by kind. Starts at Min 0, Max 32767, value 0, steps 1.
+    ScrollBar(ControlKind kind, std::string name, Control *container, int left, int top, int width,
+        int height);
 
-    // The classic properties. Min is the value at the top (or left) end, Max at the bottom (or
-    // right) end.
+    bool isVertical() const { return kind() == ControlKind::VScrollBar; }
+
+    // Min is the value at the top (or left) end, Max at the bottom (or right) end.
     int Min() const { return m_min; }
     int Max() const { return m_max; }
-    int Value() const;
-    int SmallChange() const { return singleStep(); }
-    int LargeChange() const { return pageStep(); }
+    int Value() const { return m_value; }
+    int SmallChange() const { return m_smallChange; }
+    int LargeChange() const { return m_largeChange; }
 
-    // Assignments from code. A bound or value that does not fit 16 bits, or a value outside the
-    // range, throws RuntimeError (InvalidPropertyValue). A new value raises Change before the
-    // assignment returns; the value the bar already has raises nothing.
+    // Assignments from code. A bound or value that does not fit 16 bits, a value outside the
+    // range, or a step below 1 throws RuntimeError (InvalidPropertyValue). A new value raises
+    // Change before the assignment returns; the value the bar already has raises nothing. A new
+    // bound that leaves the value outside the range moves the value to it and raises Change.
     void assignMin(int min);
     void assignMax(int max);
     void assignValue(int value);
     void assignSmallChange(int step);
     void assignLargeChange(int step);
 
-    // The style's view of the bar as Qt paints it, and where that puts a part (arrow, track,
-    // thumb) now, in the bar's coordinates: for input aimed at a part.
-    QStyleOptionSlider styleOption() const;
-    QRect partRect(QStyle::SubControl part) const;
+    // The user's input, as the toolkit delivers it. towardsMax is +1 for the arrow or the track
+    // on the Max (bottom or right) side, -1 for the Min side; the value stops at the end.
+    void arrowClicked(int towardsMax);
+    void trackClicked(int towardsMax);
+    // A drag of the thumb: Scroll for every new value while it is held, and Change once on
+    // release if the value differs from the one before the drag.
+    void thumbPressed();
+    void thumbDraggedTo(int value);
+    void thumbReleased();
+    bool thumbHeld() const { return m_thumbHeld; }
+    // A value set by other means (assistive technology sets a value directly): Change, like an
+    // arrow click; out-of-range values are brought into the range.
+    void userSetValue(int value);
 
-signals:
+    // Where the thumb stands along the bar, as a fraction from the Min end (0) to the Max end (1),
+    // and the value of a thumb at such a fraction, rounded to the nearest value.
+    double thumbFraction() const;
+    int valueAtFraction(double fraction) const;
+
+    int lowest() const { return m_min < m_max ? m_min : m_max; }
+    int highest() const { return m_min < m_max ? m_max : m_min; }
+
     // The value changed: an arrow or track click, a thumb released at a new value, or code.
-    void Change();
+    Notification<> Change;
     // The thumb is being dragged; Value() is already the thumb's position.
-    void Scroll();
-
-protected:
-    void mousePressEvent(QMouseEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-    void wheelEvent(QWheelEvent *event) override;
+    Notification<> Scroll;
 
 private:
-    // Qt's own position, negated on a bar whose top value is the larger: the logic reads and sets
-    // Value() and the classic bounds, never these by mistake.
-    using QScrollBar::maximum;
-    using QScrollBar::minimum;
-    using QScrollBar::setMaximum;
-    using QScrollBar::setMinimum;
-    using QScrollBar::setRange;
-    using QScrollBar::setValue;
-    using QScrollBar::value;
-
-    // Qt's range runs top to bottom, so a bar whose top value is the larger is mapped negated.
-    int direction() const { return m_min > m_max ? -1 : 1; }
     void applyRange(int min, int max);
-    void onValueChanged();
+    void step(int towardsMax, int amount);
+    // Sets the value and raises Change (Scroll while the thumb is dragged) if it differs.
+    void moveTo(int value, bool byTheThumb);
 
     int m_min = 0;
     int m_max = 32767;
+    int m_value = 0;
+    int m_smallChange = 1;
+    int m_largeChange = 1;
     int m_valueBeforeDrag = 0;
-    int m_wheelDelta = 0;
-    // Set while code or the wheel moves the value: Change, even while the thumb is held down.
-    bool m_notTheThumb = false;
+    bool m_thumbHeld = false;
 };

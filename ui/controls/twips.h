@@ -1,28 +1,16 @@
 // The window's unit: twips, 15 to a device-independent pixel.
 #pragma once
 
-#include <QPointF>
-#include <QRect>
-#include <QtMath>
-
 inline constexpr int TwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips)
+// The nearest whole pixel, halves away from zero (as the design's pixel figures are given).
+constexpr int twipsToPixels(double twips)
 {
-    return qRound(twips / TwipsPerPixel);
+    const double pixels = twips / TwipsPerPixel;
+    return static_cast<int>(pixels < 0 ? pixels - 0.5 : pixels + 0.5);
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return { twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height) };
-}
-
-inline QPointF twipsToPoint(double x, double y)
-{
-    return { x / TwipsPerPixel, y / TwipsPerPixel };
-}
-
-inline float pixelsToTwips(qreal pixels)
+constexpr float pixelsToTwips(double pixels)
 {
     return static_cast<float>(pixels * TwipsPerPixel);
 }

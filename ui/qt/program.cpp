@@ -3,9 +3,9 @@
 #include "frmmain.h"
 #include "runtimeerror.h"
 
-#include "controls/application.h"
+#include "application.h"
 #ifdef Q_OS_WASM
-#include "controls/webpage.h"
+#include "webpage.h"
 #endif
 
 #include <QIcon>

@@ -1,0 +1,36 @@
+// Controls that share one name and one set of handlers, addressed by index.
+#pragma once
+
+#include "runtimeerror.h"
+
+#include <QObject>
+
+#include <map>
+
+template<typename Member> class ControlArray
+{
+public:
+    void add(int index, Member *member) { m_members[index] = member; }
+
+    // Throws RuntimeError (SubscriptOutOfRange) for an index with no member.
+    Member &operator()(int index) const
+    {
+        const auto found = m_members.find(index);
+        if (found == m_members.end()) {
+            throw RuntimeError(RuntimeError::Kind::SubscriptOutOfRange);
+        }
+        return *found->second;
+    }
+
+    // Connects a notification of every member to a handler that receives the member's index.
+    template<typename Signal, typename Handler>
+    void connect(Signal signal, QObject *context, Handler handler) const
+    {
+        for (const auto &[index, member] : m_members) {
+            QObject::connect(member, signal, context, [handler, index = index] { handler(index); });
+        }
+    }
+
+private:
+    std::map<int, Member *> m_members;
+};
