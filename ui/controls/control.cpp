@@ -1,5 +1,7 @@
 #include "control.h"
 
+#include "runtimeerror.h"
+
 Control::Control(ControlKind kind, std::string name, Control *container, int left, int top,
     int width, int height)
     : m_kind(kind)
@@ -33,6 +35,17 @@ Control *Control::find(const std::string &name)
         }
     }
     return nullptr;
+}
+
+void Control::Move(int left, int top, int width, int height)
+{
+    if (width < 0 || height < 0) {
+        throw RuntimeError(RuntimeError::Kind::InvalidPropertyValue);
+    }
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
 }
 
 int Control::windowLeft() const

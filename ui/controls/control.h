@@ -67,6 +67,9 @@ public:
     int Top() const { return m_top; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
+    // Places and sizes the control anew, in twips, before a toolkit makes its widget: a toolkit
+    // reads the place once. A negative size throws RuntimeError (InvalidPropertyValue).
+    void Move(int left, int top, int width, int height);
     // The control's place in the window's client area, in twips.
     int windowLeft() const;
     int windowTop() const;
