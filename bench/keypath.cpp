@@ -10,8 +10,9 @@
 #include "frmmain.h"
 
 #include "application.h"
-#include "picturebox.h"
-#include "scrollbar.h"
+#include "qtform.h"
+#include "qtpicturebox.h"
+#include "qtscrollbar.h"
 
 #include <benchmark/benchmark.h>
 #include <valgrind/callgrind.h>
@@ -63,9 +64,9 @@ struct Scene
         if (!QTest::qWaitForWindowExposed(&window)) {
             qFatal("the window was not exposed");
         }
-        surface = window.findChild<PictureBox *>(QStringLiteral("Picture1"));
-        radius1 = window.findChild<ScrollBar *>(QStringLiteral("scrRadius_1"));
-        originX = window.findChild<ScrollBar *>(QStringLiteral("scrOriginX"));
+        surface = window.findChild<QtPictureBox *>(QStringLiteral("Picture1"));
+        radius1 = window.findChild<QtScrollBar *>(QStringLiteral("scrRadius_1"));
+        originX = window.findChild<QtScrollBar *>(QStringLiteral("scrOriginX"));
         meter = std::make_unique<PaintMeter>(surface);
         paintPending();
     }
@@ -86,10 +87,11 @@ struct Scene
             window.windowHandle(), QEvent::KeyPress, Qt::Key_6, Qt::KeypadModifier, keypad6Text);
     }
 
-    BenchWindow window;
-    PictureBox *surface = nullptr;
-    ScrollBar *radius1 = nullptr;
-    ScrollBar *originX = nullptr;
+    QtForm window { std::make_unique<BenchWindow>() };
+    BenchWindow &logic = static_cast<BenchWindow &>(window.form());
+    QtPictureBox *surface = nullptr;
+    QtScrollBar *radius1 = nullptr;
+    QtScrollBar *originX = nullptr;
     std::unique_ptr<PaintMeter> meter;
     const QString keypad3Text = QStringLiteral("3");
     const QString keypad6Text = QStringLiteral("6");
@@ -169,7 +171,7 @@ void KeyHandlerOnly(benchmark::State &state)
     for (auto _ : state) {
         int keyCode = 99;
         const std::uint64_t before = AllocationCount::total();
-        scene->window.Form_KeyDown(keyCode, 0);
+        scene->logic.Form_KeyDown(keyCode, 0);
         allocations += AllocationCount::total() - before;
         state.PauseTiming();
         Scene::paintPending();
@@ -178,7 +180,7 @@ void KeyHandlerOnly(benchmark::State &state)
     perStep.replaceAllocations(allocations);
 }
 
-void dragToPixels(benchmark::State &state, ScrollBar *bar)
+void dragToPixels(benchmark::State &state, QtScrollBar *bar)
 {
     ThumbDrag drag(&scene->window, bar);
     Scene::paintPending();

@@ -13,8 +13,9 @@
 #include "frmmain.h"
 
 #include "application.h"
-#include "picturebox.h"
-#include "scrollbar.h"
+#include "qtform.h"
+#include "qtpicturebox.h"
+#include "qtscrollbar.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -173,12 +174,12 @@ int main(int argc, char **argv)
     app.clock.start();
     std::printf("qt %s platform %s\n", qVersion(), qPrintable(QGuiApplication::platformName()));
 
-    frmMain window;
+    QtForm window(std::make_unique<frmMain>());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         qFatal("the window was not exposed");
     }
-    auto *surface = window.findChild<PictureBox *>(QStringLiteral("Picture1"));
+    auto *surface = window.findChild<QtPictureBox *>(QStringLiteral("Picture1"));
     app.watch(surface);
     QTest::qWait(100);
 
@@ -191,7 +192,7 @@ int main(int argc, char **argv)
 
     // scrRadius_1's thumb dragged up and down over 40 pixels, a pixel per event.
     {
-        ThumbDrag drag(&window, window.findChild<ScrollBar *>(QStringLiteral("scrRadius_1")));
+        ThumbDrag drag(&window, window.findChild<QtScrollBar *>(QStringLiteral("scrRadius_1")));
         int step = 0;
         print("drag", runStream(&window, surface, total, [&] {
             drag.moveBy((step++ / 20) % 2 == 0 ? 1 : -1);

@@ -1,24 +1,27 @@
 #include "thumbdrag.h"
 
-#include "scrollbar.h"
+#include "controls/scrollbar.h"
 
 #include <QStyle>
 #include <QTest>
 #include <QWindow>
 
-ThumbDrag::ThumbDrag(QWidget *window, ScrollBar *bar)
+ThumbDrag::ThumbDrag(QWidget *window, QtScrollBar *bar)
     : m_window(window->windowHandle())
     , m_bar(bar)
     , m_pos(bar->mapTo(window, bar->partRect(QStyle::SC_ScrollBarSlider).center()))
 {
-    m_counting = QObject::connect(bar, &ScrollBar::Scroll, [this] { ++m_scrolls; });
+    bar->control().Scroll.connect([count = std::weak_ptr<long long>(m_scrolls)] {
+        if (const auto alive = count.lock()) {
+            ++*alive;
+        }
+    });
     send(QEvent::MouseButtonPress, true);
 }
 
 ThumbDrag::~ThumbDrag()
 {
     send(QEvent::MouseButtonRelease, false);
-    QObject::disconnect(m_counting);
 }
 
 void ThumbDrag::moveBy(int pixels)

@@ -2,18 +2,19 @@
 // event goes through the window to the bar's own mouse handling, synchronously.
 #pragma once
 
-#include <QMetaObject>
 #include <QPoint>
+
+#include <memory>
 
 class QWidget;
 class QWindow;
-class ScrollBar;
+class QtScrollBar;
 
 class ThumbDrag
 {
 public:
     // Presses on the middle of the thumb of bar, a control of window.
-    ThumbDrag(QWidget *window, ScrollBar *bar);
+    ThumbDrag(QWidget *window, QtScrollBar *bar);
     ~ThumbDrag();
     ThumbDrag(const ThumbDrag &) = delete;
     ThumbDrag &operator=(const ThumbDrag &) = delete;
@@ -22,15 +23,15 @@ public:
     void moveBy(int pixels);
 
     // Scroll notifications the bar raised during the drag.
-    long long scrolls() const { return m_scrolls; }
+    long long scrolls() const { return *m_scrolls; }
 
 private:
     void send(int type, bool buttonDown);
 
     QWindow *m_window;
-    ScrollBar *m_bar;
+    QtScrollBar *m_bar;
     QPoint m_pos;
-    QMetaObject::Connection m_counting;
-    long long m_scrolls = 0;
+    // Shared with the bar's notification, which keeps its handlers after the drag.
+    std::shared_ptr<long long> m_scrolls = std::make_shared<long long>(0);
     int m_timestamp = 1000;
 };

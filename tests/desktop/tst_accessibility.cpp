@@ -1,17 +1,19 @@
 // The window through Qt's accessibility interfaces, as a screen reader or a switch-access tool
 // meets it: names, descriptions, the drawing described in words, values and press actions.
 #include "accessibletree.h"
+#include "notificationspy.h"
 #include "windowharness.h"
 
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "label.h"
-#include "lineitem.h"
-#include "optionbutton.h"
-#include "picturebox.h"
-#include "scrollbar.h"
+#include "qtlabel.h"
+#include "qtscrollbar.h"
 #include "surfacedescription.h"
+
+#include "controls/optionbutton.h"
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <QAccessible>
 #include <QSignalSpy>
@@ -31,7 +33,7 @@ QString descriptionOf(QObject *object)
 
 QString surfaceDescription(const WindowHarness &harness)
 {
-    return descriptionOf(harness.surface());
+    return descriptionOf(WindowHarness::widget(harness.surface()));
 }
 
 // What a scroll bar's Change or Scroll moves, read back from the program's state.
@@ -204,8 +206,8 @@ void tst_Accessibility::captionLabelsItsBar()
     QFETCH(QString, bar);
 
     WindowHarness harness;
-    QAccessibleInterface *caption = accessibleOf(harness.control<Label>(label));
-    QAccessibleInterface *scrollBar = accessibleOf(harness.scrollBar(bar));
+    QAccessibleInterface *caption = accessibleOf(harness.control<QtLabel>(label));
+    QAccessibleInterface *scrollBar = accessibleOf(WindowHarness::widget(harness.scrollBar(bar)));
     const auto labelledBy = scrollBar->relations(QAccessible::Label);
     QCOMPARE(labelledBy.size(), 1);
     QCOMPARE(labelledBy.first().first->object(), caption->object());
@@ -358,7 +360,8 @@ void tst_Accessibility::surfaceDescriptionFollowsWidthAndAnchor()
 void tst_Accessibility::surfaceAnnouncesEachChangeOnce()
 {
     WindowHarness harness;
-    SurfaceDescription *description = SurfaceDescription::of(harness.surface());
+    SurfaceDescription *description
+        = SurfaceDescription::of(WindowHarness::widget(harness.surface()));
     QVERIFY(description);
     QSignalSpy announced(description, &SurfaceDescription::announced);
     QStringList heard;
@@ -446,13 +449,12 @@ void tst_Accessibility::settingAValueRaisesOneChange()
     WindowHarness harness;
     QAccessibleInterface *iface = findAccessible(&harness.window(), name);
     QVERIFY(iface);
-    auto *bar = qobject_cast<ScrollBar *>(iface->object());
-    QVERIFY(bar);
-    QSignalSpy changes(bar, &ScrollBar::Change);
-    QSignalSpy scrolls(bar, &ScrollBar::Scroll);
+    auto *shown = qobject_cast<QtScrollBar *>(iface->object());
+    QVERIFY(shown);
+    ScrollBar *bar = &shown->control();
     int valueInsideChange = 0;
-    connect(
-        bar, &ScrollBar::Change, bar, [&] { valueInsideChange = effectValue(harness, effect); });
+    NotificationSpy changes(bar->Change, [&] { valueInsideChange = effectValue(harness, effect); });
+    NotificationSpy scrolls(bar->Scroll);
 
     iface->valueInterface()->setCurrentValue(value);
 
@@ -496,8 +498,9 @@ void tst_Accessibility::sameOrNonNumericValueRaisesNothing()
 {
     WindowHarness harness;
     QAccessibleInterface *iface = findAccessible(&harness.window(), QStringLiteral("Arm 2 length"));
-    auto *bar = qobject_cast<ScrollBar *>(iface->object());
-    QSignalSpy changes(bar, &ScrollBar::Change);
+    auto *shown = qobject_cast<QtScrollBar *>(iface->object());
+    QVERIFY(shown);
+    NotificationSpy changes(shown->control().Change);
 
     iface->valueInterface()->setCurrentValue(1500);
     iface->valueInterface()->setCurrentValue(QStringLiteral("long"));

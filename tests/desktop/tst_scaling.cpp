@@ -5,7 +5,7 @@
 
 #include "frmmain.h"
 
-#include "picturebox.h"
+#include "controls/picturebox.h"
 
 #include <QImage>
 #include <QPainter>
@@ -140,7 +140,8 @@ void tst_Scaling::surfaceSitsAtItsDesignPixelsDoubled()
     WindowHarness harness;
     const QImage image = harness.window().grab().toImage();
     const QRgb face = harness.window().palette().color(QPalette::Window).rgb();
-    const QRgb paper = harness.surface()->palette().color(QPalette::Base).rgb();
+    const QRgb paper
+        = WindowHarness::widget(harness.surface())->palette().color(QPalette::Base).rgb();
     QVERIFY(face != paper);
 
     // 707 x 643 pixels at (16, 32): device pixels 32..1445 across and 64..1349 down.
@@ -172,7 +173,7 @@ void tst_Scaling::renderAtAnyRatioPlacesTheSegmentsExactly()
     QFETCH(double, scale);
 
     WindowHarness harness;
-    PictureBox *surface = harness.surface();
+    QWidget *surface = WindowHarness::widget(harness.surface());
     QImage image(QSize(qCeil(surface->width() * scale), qCeil(surface->height() * scale)),
         QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);

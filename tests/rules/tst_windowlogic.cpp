@@ -185,3 +185,18 @@ TEST_F(WindowLogic, DescribesTheArmForAssistiveTechnology)
     EXPECT_EQ(control<ScrollBar>("scrOriginX").accessibleName, "Anchor X");
     EXPECT_EQ(control<CommandButton>("cmdOrigin_1").accessibleName, "Anchor: top left");
 }
+
+TEST(WindowStartUp, ASurfaceBeyondSixteenBitsIsTheBarsInvalidValue)
+{
+    frmMain window;
+    std::string fatal;
+    window.reportFatal = [&](const std::string &message) { fatal = message; };
+    Control *surface = window.find("Picture1");
+    ASSERT_NE(surface, nullptr);
+    // 32775 twips: no 16-bit bound holds it.
+    surface->Move(surface->Left(), surface->Top(), 32775, surface->Height());
+    window.load();
+    // The bar's own rule, not an overflow of a conversion on the way to it.
+    EXPECT_EQ(fatal, "Run-time error '380':\n\nInvalid property value");
+    EXPECT_TRUE(window.ended());
+}

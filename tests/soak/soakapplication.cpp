@@ -26,3 +26,10 @@ QString SoakApplication::takeError()
 {
     return std::exchange(m_error, QString());
 }
+
+void SoakApplication::recordFatal(const std::string &message)
+{
+    if (m_error.isEmpty()) {
+        m_error = QStringLiteral("the window reported: %1").arg(QString::fromStdString(message));
+    }
+}

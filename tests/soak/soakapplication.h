@@ -4,6 +4,8 @@
 
 #include "application.h"
 
+#include <string>
+
 class SoakApplication : public Application
 {
     Q_OBJECT
@@ -13,8 +15,10 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // The first error thrown out of an event handler since the last call, or an empty string.
+    // The first error thrown out of an event handler, or reported by the window, since the last
+    // call, or an empty string.
     QString takeError();
+    void recordFatal(const std::string &message);
 
 private:
     QString m_error;

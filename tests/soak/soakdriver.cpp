@@ -6,9 +6,11 @@
 
 #include "frmmain.h"
 
-#include "commandbutton.h"
-#include "optionbutton.h"
-#include "scrollbar.h"
+#include "qtcommandbutton.h"
+#include "qtoptionbutton.h"
+#include "qtscrollbar.h"
+
+#include "controls/scrollbar.h"
 
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -256,7 +258,7 @@ int SoakDriver::randomKey(Qt::KeyboardModifiers &modifiers)
 void SoakDriver::arrowOrTrackClick(bool track)
 {
     QString name;
-    ScrollBar *bar = randomBar(name);
+    QtScrollBar *bar = randomBar(name);
     const bool towardsMin = chance(50);
     const QStyle::SubControl part = track
         ? (towardsMin ? QStyle::SC_ScrollBarSubPage : QStyle::SC_ScrollBarAddPage)
@@ -277,7 +279,8 @@ void SoakDriver::arrowOrTrackClick(bool track)
                     .arg(track ? "track click" : "arrow click", name,
                         towardsMin ? "towards Min" : "towards Max"));
     const QPoint pos = m_harness.windowPos(bar, local);
-    m_model.barStepped(name, towardsMin, 1, track ? bar->LargeChange() : bar->SmallChange());
+    m_model.barStepped(
+        name, towardsMin, 1, track ? bar->control().LargeChange() : bar->control().SmallChange());
     if (mouseEvent(Mouse::Press, Qt::LeftButton, pos)) {
         mouseEvent(Mouse::Release, Qt::LeftButton, pos);
     }
@@ -286,7 +289,7 @@ void SoakDriver::arrowOrTrackClick(bool track)
 void SoakDriver::thumbDrag()
 {
     QString name;
-    ScrollBar *bar = randomBar(name);
+    QtScrollBar *bar = randomBar(name);
     const QStyleOptionSlider option = bar->styleOption();
     const QRect thumb = bar->style()->subControlRect(
         QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
@@ -318,7 +321,7 @@ void SoakDriver::thumbDrag()
 void SoakDriver::wheel()
 {
     QString name;
-    ScrollBar *bar = randomBar(name);
+    QtScrollBar *bar = randomBar(name);
     const int notches = 1 + below(3);
     const bool away = chance(50);
     beginAction(QStringLiteral("wheel on %1, %2 notches %3")
@@ -326,7 +329,7 @@ void SoakDriver::wheel()
                     .arg(notches)
                     .arg(away ? "away" : "towards the user"));
     // A turn away from the user scrolls towards the top or left end.
-    m_model.barStepped(name, away, notches, bar->SmallChange());
+    m_model.barStepped(name, away, notches, bar->control().SmallChange());
     deliver([=] {
         const QPointF local = bar->rect().center();
         QWheelEvent event(local, bar->mapToGlobal(local), QPoint(),
@@ -336,18 +339,18 @@ void SoakDriver::wheel()
     });
 }
 
-ScrollBar *SoakDriver::randomBar(QString &name)
+QtScrollBar *SoakDriver::randomBar(QString &name)
 {
     const auto &names = SoakModel::barNames();
     name = names[static_cast<size_t>(below(static_cast<int>(names.size())))];
-    return m_harness.scrollBar(name);
+    return m_harness.control<QtScrollBar>(name);
 }
 
 // --- Buttons and the pointer -----------------------------------------------------------------
 
 void SoakDriver::optionClick()
 {
-    auto *option = m_harness.control<OptionButton>(
+    auto *option = m_harness.control<QtOptionButton>(
         chance(50) ? QStringLiteral("optAngleRelative") : QStringLiteral("optAngleAbsolute"));
     click(m_harness.windowPos(option, randomPointIn(option->rect())), Qt::LeftButton);
 }
@@ -355,7 +358,7 @@ void SoakDriver::optionClick()
 void SoakDriver::anchorClick()
 {
     auto *button
-        = m_harness.control<CommandButton>(QStringLiteral("cmdOrigin_%1").arg(1 + below(9)));
+        = m_harness.control<QtCommandButton>(QStringLiteral("cmdOrigin_%1").arg(1 + below(9)));
     click(m_harness.windowPos(button, randomPointIn(button->rect())), Qt::LeftButton);
 }
 
@@ -386,7 +389,7 @@ void SoakDriver::click(QPoint pos, Qt::MouseButton button)
                     .arg(name));
     // Only the left button acts on a control, and a click on a bar may move it any way.
     const bool left = button == Qt::LeftButton;
-    auto *bar = qobject_cast<ScrollBar *>(target);
+    auto *bar = qobject_cast<QtScrollBar *>(target);
     if (left && bar) {
         m_model.barFreed(name);
     }
@@ -395,9 +398,9 @@ void SoakDriver::click(QPoint pos, Qt::MouseButton button)
     }
     if (left && bar) {
         m_model.barFreed(name);
-    } else if (left && qobject_cast<OptionButton *>(target)) {
+    } else if (left && qobject_cast<QtOptionButton *>(target)) {
         m_model.optionClicked(name == QStringLiteral("optAngleRelative"));
-    } else if (left && qobject_cast<CommandButton *>(target)) {
+    } else if (left && qobject_cast<QtCommandButton *>(target)) {
         m_model.anchorClicked(name.section(QLatin1Char('_'), 1).toInt());
     }
     mouseEvent(Mouse::Release, button, pos);

@@ -12,7 +12,7 @@
 #include <functional>
 #include <random>
 
-class ScrollBar;
+class QtScrollBar;
 class SoakModel;
 class WindowHarness;
 
@@ -61,7 +61,7 @@ private:
     bool keyEvent(bool press, int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
     bool mouseEvent(Mouse action, Qt::MouseButton button, QPoint windowPos);
     int randomKey(Qt::KeyboardModifiers &modifiers);
-    ScrollBar *randomBar(QString &name);
+    QtScrollBar *randomBar(QString &name);
     QPoint randomPointIn(const QRect &rect);
     int below(int bound);
     bool chance(int percent) { return below(100) < percent; }

@@ -121,7 +121,7 @@ int main(int argc, char *argv[])
         static_cast<long long>(events), qPrintable(mode));
     std::fflush(stdout);
 
-    WindowHarness harness;
+    WindowHarness harness([&app](const std::string &message) { app.recordFatal(message); });
     SoakModel model(harness);
     SoakDriver driver(harness, model, seed);
     driver.setVerbose(parser.isSet(QStringLiteral("verbose")));

@@ -4,11 +4,9 @@
 
 #include "modglobalsconstants.h"
 
-#include "lineitem.h"
-#include "optionbutton.h"
-#include "picturebox.h"
-#include "scrollbar.h"
-#include "shapeitem.h"
+#include "controls/optionbutton.h"
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <algorithm>
 #include <cmath>

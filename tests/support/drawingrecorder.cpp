@@ -1,19 +1,17 @@
 #include "drawingrecorder.h"
 
-#include "lineitem.h"
-#include "picturebox.h"
-#include "shapeitem.h"
+#include "controls/picturebox.h"
 
 namespace {
 
 LineItem *lineOf(const PictureBox *surface, int index)
 {
-    return dynamic_cast<LineItem *>(surface->item(QStringLiteral("Lines_%1").arg(index)));
+    return dynamic_cast<LineItem *>(surface->item("Lines_" + std::to_string(index)));
 }
 
 ShapeItem *shapeOf(const PictureBox *surface, const QString &name)
 {
-    return dynamic_cast<ShapeItem *>(surface->item(name));
+    return dynamic_cast<ShapeItem *>(surface->item(name.toStdString()));
 }
 
 } // namespace
@@ -24,8 +22,16 @@ DrawingRecorder::DrawingRecorder(PictureBox *surface)
     for (int index : { 1, 2 }) {
         m_widths[index - 1] = lineOf(surface, index)->BorderWidth();
     }
-    connect(surface, &PictureBox::itemChanged, this, &DrawingRecorder::onItemChanged);
+    m_self = std::make_shared<DrawingRecorder *>(this);
+    surface->itemChanged.connect(
+        [self = std::weak_ptr<DrawingRecorder *>(m_self)](const SurfaceItem &item) {
+            if (const auto recorder = self.lock()) {
+                (*recorder)->onItemChanged(item);
+            }
+        });
 }
+
+DrawingRecorder::~DrawingRecorder() = default;
 
 QStringList DrawingRecorder::sequence() const
 {
@@ -55,9 +61,10 @@ void DrawingRecorder::clear()
     m_broken = false;
 }
 
-void DrawingRecorder::onItemChanged(const SurfaceItem *item)
+void DrawingRecorder::onItemChanged(const SurfaceItem &changed)
 {
-    const QString name = item->name();
+    const SurfaceItem *item = &changed;
+    const QString name = QString::fromStdString(item->name());
     for (int index : { 1, 2 }) {
         const LineItem *line = lineOf(m_surface, index);
         // A thickness change is a procedure of its own, never part of a drawing.

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class PictureBox;
 class SurfaceItem;
 
@@ -29,6 +31,7 @@ public:
     };
 
     explicit DrawingRecorder(PictureBox *surface);
+    ~DrawingRecorder() override;
 
     const QList<Drawing> &drawings() const { return m_drawings; }
     QStringList sequence() const;
@@ -39,7 +42,7 @@ public:
     void clear();
 
 private:
-    void onItemChanged(const SurfaceItem *item);
+    void onItemChanged(const SurfaceItem &item);
     void finish(const SurfaceItem *item);
 
     PictureBox *m_surface;
@@ -49,4 +52,6 @@ private:
     QString m_running;
     int m_widths[2] = {};
     bool m_broken = false;
+    // Cleared when the recorder goes, so that the surface's later changes find no recorder.
+    std::shared_ptr<DrawingRecorder *> m_self;
 };

@@ -1,13 +1,24 @@
 #include "scrollbarmouse.h"
 
-#include "scrollbar.h"
+#include "qtcontrol.h"
+#include "qtscrollbar.h"
+
+#include "controls/scrollbar.h"
 
 #include <QTest>
 #include <QWindow>
 
-ScrollBarMouse::ScrollBarMouse(ScrollBar *bar)
+ScrollBarMouse::ScrollBarMouse(QtScrollBar *bar)
     : m_bar(bar)
 { }
+
+ScrollBarMouse::ScrollBarMouse(const ScrollBar *control)
+    : m_bar(dynamic_cast<QtScrollBar *>(QtControl::widgetOf(control)))
+{
+    if (!m_bar) {
+        qFatal("a scroll bar without its widget");
+    }
+}
 
 ScrollBarMouse::~ScrollBarMouse()
 {

@@ -6,12 +6,15 @@
 #include <QRect>
 #include <QStyle>
 
+class QtScrollBar;
 class ScrollBar;
 
 class ScrollBarMouse
 {
 public:
-    explicit ScrollBarMouse(ScrollBar *bar);
+    explicit ScrollBarMouse(QtScrollBar *bar);
+    // The bar that shows the control.
+    explicit ScrollBarMouse(const ScrollBar *control);
     // Lets go of a thumb still held, so that a test that stops half-way leaves no button down.
     ~ScrollBarMouse();
     ScrollBarMouse(const ScrollBarMouse &) = delete;
@@ -39,7 +42,7 @@ private:
     QPoint onAxis(int along) const;
     void send(QPoint barPos, bool press, bool release) const;
 
-    ScrollBar *m_bar;
+    QtScrollBar *m_bar;
     QPoint m_pointer;
     bool m_pressed = false;
 };

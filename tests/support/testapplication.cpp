@@ -15,3 +15,10 @@ bool TestApplication::notify(QObject *receiver, QEvent *event)
         return true;
     }
 }
+
+void TestApplication::failOnFatal(const std::string &message)
+{
+    ++s_escapedErrors;
+    const std::string failure = "a form reported a fatal error: " + message;
+    QTest::qFail(failure.c_str(), __FILE__, __LINE__);
+}

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <string>
+
 class TestApplication : public Application
 {
     Q_OBJECT
@@ -16,8 +18,11 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Run-time errors caught in event delivery since the application started.
+    // Run-time errors caught in event delivery, or reported by a form, since the application
+    // started.
     static int escapedErrors() { return s_escapedErrors; }
+    // A form's fatal report: counts it and fails the running test.
+    static void failOnFatal(const std::string &message);
 
 private:
     static inline int s_escapedErrors = 0;

@@ -1,18 +1,21 @@
 #include "windowharness.h"
 
-#include "frmmain.h"
+#include "testapplication.h"
 
-#include "label.h"
-#include "lineitem.h"
-#include "picturebox.h"
-#include "scrollbar.h"
-#include "shapeitem.h"
+#include "frmmain.h"
+#include "qtcontrol.h"
+#include "qtform.h"
+
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <QTest>
 
-WindowHarness::WindowHarness()
-    : m_window(std::make_unique<frmMain>())
+WindowHarness::WindowHarness(std::function<void(const std::string &)> onFatal)
+    : m_window(std::make_unique<QtForm>(std::make_unique<frmMain>()))
 {
+    // Offscreen nothing would close the fatal box.
+    m_window->form().reportFatal = onFatal ? std::move(onFatal) : &TestApplication::failOnFatal;
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get())) {
         qFatal("the main window was not exposed");
@@ -21,9 +24,23 @@ WindowHarness::WindowHarness()
 
 WindowHarness::~WindowHarness() = default;
 
-QObject *WindowHarness::find(const QString &name) const
+frmMain &WindowHarness::form() const
 {
-    QObject *found = m_window->findChild<QObject *>(name);
+    return static_cast<frmMain &>(m_window->form());
+}
+
+QWidget *WindowHarness::findWidget(const QString &name) const
+{
+    QWidget *found = m_window->findChild<QWidget *>(name);
+    if (!found) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return found;
+}
+
+Control *WindowHarness::findControl(const QString &name) const
+{
+    Control *found = m_window->form().find(name.toStdString());
     if (!found) {
         qFatal("no control named %s", qPrintable(name));
     }
@@ -42,22 +59,27 @@ PictureBox *WindowHarness::surface() const
 
 LineItem *WindowHarness::line(int index) const
 {
-    return dynamic_cast<LineItem *>(surface()->item(QStringLiteral("Lines_%1").arg(index)));
+    return dynamic_cast<LineItem *>(surface()->item("Lines_" + std::to_string(index)));
 }
 
 ShapeItem *WindowHarness::anchorBase() const
 {
-    return dynamic_cast<ShapeItem *>(surface()->item(QStringLiteral("Anchor1")));
+    return dynamic_cast<ShapeItem *>(surface()->item("Anchor1"));
 }
 
 ShapeItem *WindowHarness::anchorPost() const
 {
-    return dynamic_cast<ShapeItem *>(surface()->item(QStringLiteral("Anchor2")));
+    return dynamic_cast<ShapeItem *>(surface()->item("Anchor2"));
 }
 
 QString WindowHarness::help() const
 {
-    return control<Label>(QStringLiteral("lblInfo"))->Caption();
+    return QString::fromStdString(control<Label>(QStringLiteral("lblInfo"))->Caption());
+}
+
+QWidget *WindowHarness::widget(const Control *control)
+{
+    return QtControl::widgetOf(control);
 }
 
 void WindowHarness::key(Qt::Key key, Qt::KeyboardModifiers modifiers) const

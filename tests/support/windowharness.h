@@ -2,16 +2,23 @@
 // sent along Qt's real delivery paths.
 #pragma once
 
+#include "qtform.h"
+
+#include "controls/control.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QWidget>
 #include <Qt>
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <type_traits>
 
 class LineItem;
 class PictureBox;
-class QWidget;
 class ScrollBar;
 class ShapeItem;
 class frmMain;
@@ -19,16 +26,22 @@ class frmMain;
 class WindowHarness
 {
 public:
-    WindowHarness();
+    // A run-time error the window reports goes to onFatal; by default it fails the running test.
+    explicit WindowHarness(std::function<void(const std::string &)> onFatal = {});
     ~WindowHarness();
 
-    frmMain &window() const { return *m_window; }
+    QtForm &window() const { return *m_window; }
+    frmMain &form() const;
 
-    // The control of that object name ("scrRadius_1", "cmdOrigin_5", "fraArm1"...); fails the
-    // test and returns null when there is none of that kind.
-    template<typename Control> Control *control(const QString &name) const
+    // The control of that name ("scrRadius_1", "cmdOrigin_5", "fraArm1"...): its widget for a
+    // widget class, the control itself for a control class; fails the test when there is none.
+    template<typename Wanted> Wanted *control(const QString &name) const
     {
-        return qobject_cast<Control *>(find(name));
+        if constexpr (std::is_base_of_v<QObject, Wanted>) {
+            return qobject_cast<Wanted *>(findWidget(name));
+        } else {
+            return dynamic_cast<Wanted *>(findControl(name));
+        }
     }
     ScrollBar *scrollBar(const QString &name) const;
     PictureBox *surface() const;
@@ -36,6 +49,8 @@ public:
     ShapeItem *anchorBase() const;
     ShapeItem *anchorPost() const;
     QString help() const;
+    // The widget that shows a control.
+    static QWidget *widget(const Control *control);
 
     // A key press and release through the window, as the platform delivers it: key preview first.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
@@ -46,7 +61,8 @@ public:
     QPoint windowPos(const QWidget *widget, QPoint localPos) const;
 
 private:
-    QObject *find(const QString &name) const;
+    QWidget *findWidget(const QString &name) const;
+    Control *findControl(const QString &name) const;
 
-    std::unique_ptr<frmMain> m_window;
+    std::unique_ptr<QtForm> m_window;
 };

@@ -1,5 +1,6 @@
 // The anchor: its nine buttons and two scroll bars, pressed, clicked and dragged with the mouse.
 #include "drawingrecorder.h"
+#include "notificationspy.h"
 #include "scrollbarmouse.h"
 #include "testapplication.h"
 #include "windowharness.h"
@@ -7,10 +8,8 @@
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "lineitem.h"
-#include "picturebox.h"
-#include "scrollbar.h"
-#include "shapeitem.h"
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -171,8 +170,8 @@ void TstAnchor::buttonPressDrawsOncePlusOncePerChangedBar()
         press(from);
     }
     DrawingRecorder recorder(m_harness->surface());
-    QSignalSpy xChange(m_harness->scrollBar(QStringLiteral("scrOriginX")), &ScrollBar::Change);
-    QSignalSpy yChange(m_harness->scrollBar(QStringLiteral("scrOriginY")), &ScrollBar::Change);
+    NotificationSpy xChange((m_harness->scrollBar(QStringLiteral("scrOriginX")))->Change);
+    NotificationSpy yChange((m_harness->scrollBar(QStringLiteral("scrOriginY")))->Change);
 
     press(button);
 
@@ -237,8 +236,8 @@ void TstAnchor::barClickMovesAnchorByItsStep()
     const QPoint before(OriginX, OriginY);
     QCOMPARE(scrollBar->Value(), bar.endsWith('X') ? before.x() : before.y());
     DrawingRecorder recorder(m_harness->surface());
-    QSignalSpy change(scrollBar, &ScrollBar::Change);
-    QSignalSpy scroll(scrollBar, &ScrollBar::Scroll);
+    NotificationSpy change(scrollBar->Change);
+    NotificationSpy scroll(scrollBar->Scroll);
 
     ScrollBarMouse(scrollBar).click(part);
 
@@ -267,8 +266,8 @@ void TstAnchor::thumbDragMovesAnchorAndArmAtEveryScroll()
     const bool horizontal = bar.endsWith('X');
     // Connected after the window's own handler: each snapshot sees what that handler drew.
     QList<Snapshot> seen;
-    connect(scrollBar, &ScrollBar::Scroll, this, [&] { seen << snapshot(scrollBar); });
-    QSignalSpy change(scrollBar, &ScrollBar::Change);
+    NotificationSpy scrolled(scrollBar->Scroll, [&] { seen << snapshot(scrollBar); });
+    NotificationSpy change(scrollBar->Change);
     DrawingRecorder recorder(m_harness->surface());
     ScrollBarMouse mouse(scrollBar);
 
@@ -314,8 +313,8 @@ void TstAnchor::thumbReleasedWithoutMovingDrawsNothing()
     QFETCH(QString, bar);
     ScrollBar *scrollBar = m_harness->scrollBar(bar);
     const int before = scrollBar->Value();
-    QSignalSpy change(scrollBar, &ScrollBar::Change);
-    QSignalSpy scroll(scrollBar, &ScrollBar::Scroll);
+    NotificationSpy change(scrollBar->Change);
+    NotificationSpy scroll(scrollBar->Scroll);
     DrawingRecorder recorder(m_harness->surface());
     ScrollBarMouse mouse(scrollBar);
 

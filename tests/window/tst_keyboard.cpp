@@ -1,17 +1,18 @@
 // The arm turned from the keyboard, segment 2's Floating / Rigid mode, and both at the edges of
 // the 32-bit angle range; every key goes through the window, so key preview runs as in use.
+#include "notificationspy.h"
 #include "testapplication.h"
 #include "windowharness.h"
 
 #include "frmmain.h"
 #include "modglobalsconstants.h"
 
-#include "commandbutton.h"
-#include "lineitem.h"
-#include "optionbutton.h"
-#include "picturebox.h"
-#include "scrollbar.h"
-#include "surfaceitem.h"
+#include "qtcommandbutton.h"
+#include "qtscrollbar.h"
+
+#include "controls/optionbutton.h"
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <QKeyCombination>
 #include <QKeySequence>
@@ -22,6 +23,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <numbers>
 
 namespace {
@@ -307,16 +309,19 @@ void tst_Keyboard::otherKeysRedrawInPlace()
     WindowHarness harness;
     harness.key(Qt::Key_3, Qt::KeypadModifier); // away from the start, to tell a reset apart
     const Picture before = picture(harness);
-    QSignalSpy assignments(harness.surface(), &PictureBox::itemChanged);
+    const auto assignments = std::make_shared<QStringList>();
+    harness.surface()->itemChanged.connect(
+        [log = std::weak_ptr<QStringList>(assignments)](const SurfaceItem &item) {
+            if (const auto alive = log.lock()) {
+                *alive << QString::fromStdString(item.name());
+            }
+        });
 
     harness.key(key.key(), key.keyboardModifiers());
 
     QCOMPARE(Arm(1).Angle, 5);
     QCOMPARE(Arm(2).Angle, 90);
-    QStringList assigned;
-    for (const QList<QVariant> &arguments : assignments) {
-        assigned << arguments.at(0).value<const SurfaceItem *>()->name();
-    }
+    const QStringList assigned = *assignments;
     // Both segments redrawn, segment 2 last since it starts at segment 1's end.
     QVERIFY2(assigned.count(QStringLiteral("Lines_1")) >= 4, qPrintable(assigned.join(' ')));
     QVERIFY2(assigned.count(QStringLiteral("Lines_2")) >= 4, qPrintable(assigned.join(' ')));
@@ -357,18 +362,19 @@ void tst_Keyboard::focusedScrollBarIgnoresNavigationKeys()
 
     WindowHarness harness;
     ScrollBar *focused = harness.scrollBar(bar);
-    focused->setFocus();
-    QCOMPARE(harness.window().focusWidget(), focused);
+    QWidget *shown = WindowHarness::widget(focused);
+    shown->setFocus();
+    QCOMPARE(harness.window().focusWidget(), shown);
     const int value = focused->Value();
-    QSignalSpy changes(focused, &ScrollBar::Change);
-    QSignalSpy moves(focused, &QAbstractSlider::valueChanged);
+    NotificationSpy changes(focused->Change);
+    QSignalSpy moves(qobject_cast<QAbstractSlider *>(shown), &QAbstractSlider::valueChanged);
 
     harness.key(key.key(), key.keyboardModifiers());
 
     QCOMPARE(focused->Value(), value);
     QCOMPARE(changes.count(), 0);
     QCOMPARE(moves.count(), 0);
-    QCOMPARE(harness.window().focusWidget(), focused);
+    QCOMPARE(harness.window().focusWidget(), shown);
     QCOMPARE(OriginX, 5302);
     QCOMPARE(harness.line(2)->BorderWidth(), 20);
 }
@@ -385,10 +391,10 @@ void tst_Keyboard::spaceDoesNotPressFocusedAnchorButton()
     QFETCH(QString, button);
 
     WindowHarness harness;
-    auto *focused = harness.control<CommandButton>(button);
+    auto *focused = harness.control<QtCommandButton>(button);
     focused->setFocus();
     QCOMPARE(harness.window().focusWidget(), focused);
-    QSignalSpy clicks(focused, &CommandButton::Click);
+    NotificationSpy clicks(harness.control<CommandButton>(button)->Click);
 
     harness.key(Qt::Key_Space);
 
@@ -509,7 +515,7 @@ void tst_Keyboard::clickOnSelectedModeButtonConvertsNothing()
         const int angle = Arm(2).Angle;
         const QString name
             = rigid ? QStringLiteral("optAngleRelative") : QStringLiteral("optAngleAbsolute");
-        QSignalSpy clicks(harness.control<OptionButton>(name), &OptionButton::Click);
+        NotificationSpy clicks(harness.control<OptionButton>(name)->Click);
         QTest::mouseClick(harness.window().windowHandle(), Qt::LeftButton, Qt::NoModifier,
             harness.centreOf(name));
         QCOMPARE(clicks.count(), 0);

@@ -1,20 +1,20 @@
 // The window as laid out: places and sizes, captions, tints, fonts, scroll-bar ranges and the
 // keyboard focus order, each checked against its own copy of the layout's twips and colours.
+#include "notificationspy.h"
 #include "testapplication.h"
 #include "windowharness.h"
 
 #include "frmmain.h"
 
-#include "commandbutton.h"
-#include "frame.h"
-#include "label.h"
-#include "lineitem.h"
-#include "optionbutton.h"
-#include "picturebox.h"
-#include "scrollbar.h"
-#include "shapeitem.h"
-#include "surfaceitem.h"
+#include "qtframe.h"
+#include "qtlabel.h"
+#include "qtpicturebox.h"
+#include "qtscrollbar.h"
 
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
+
+#include <QAbstractButton>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -39,10 +39,10 @@ QColor bgr(quint32 value)
 
 QString captionOf(const QWidget *control)
 {
-    if (const auto *frame = qobject_cast<const Frame *>(control)) {
+    if (const auto *frame = qobject_cast<const QtFrame *>(control)) {
         return frame->Caption();
     }
-    if (const auto *label = qobject_cast<const Label *>(control)) {
+    if (const auto *label = qobject_cast<const QtLabel *>(control)) {
         return label->Caption();
     }
     if (const auto *button = qobject_cast<const QAbstractButton *>(control)) {
@@ -125,7 +125,8 @@ void tst_Layout::reverseOptionMirrorsNothing()
     QCOMPARE(harness.window().layoutDirection(), Qt::LeftToRight);
     ScrollBar *bar = harness.scrollBar(QStringLiteral("scrOriginX"));
     bar->assignValue(bar->Min());
-    QVERIFY(bar->partRect(QStyle::SC_ScrollBarSlider).right() < bar->width() / 2);
+    const auto *shown = qobject_cast<QtScrollBar *>(WindowHarness::widget(bar));
+    QVERIFY(shown->partRect(QStyle::SC_ScrollBarSlider).right() < shown->width() / 2);
 }
 
 void tst_Layout::everyControlAtItsPlace_data()
@@ -180,12 +181,13 @@ void tst_Layout::everyControlAtItsPlace()
     QVERIFY(control);
 
     if (kind.endsWith(QLatin1String("ScrollBar"))) {
-        const auto *bar = qobject_cast<ScrollBar *>(control);
-        QVERIFY2(bar, "not a ScrollBar");
+        const auto *bar = qobject_cast<QtScrollBar *>(control);
+        QVERIFY2(bar, "not a QtScrollBar");
         QCOMPARE(
             bar->orientation(), kind.startsWith(QLatin1Char('H')) ? Qt::Horizontal : Qt::Vertical);
     } else {
-        QCOMPARE(QString::fromLatin1(control->metaObject()->className()), kind);
+        QCOMPARE(
+            QString::fromLatin1(control->metaObject()->className()), QLatin1String("Qt") + kind);
     }
     QVERIFY(control->parentWidget());
     const QString parentName = control->parentWidget() == &harness.window()
@@ -232,7 +234,7 @@ void tst_Layout::resizingMovesNothing()
     QFETCH(QSize, size);
 
     WindowHarness harness;
-    frmMain &window = harness.window();
+    QWidget &window = harness.window();
     QVERIFY2(window.minimumSize() != window.maximumSize(), "the window must be resizable");
     QMap<QString, QRect> before;
     const QList<QWidget *> controls = window.findChildren<QWidget *>();
@@ -311,10 +313,11 @@ void tst_Layout::labelTextAlignment()
     QFETCH(bool, wrapped);
 
     WindowHarness harness;
-    const auto *label = harness.control<Label>(QString::fromLatin1(QTest::currentDataTag()));
+    const auto *label = harness.control<QtLabel>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(label);
     // As drawn: this test runs with Qt's -reverse option, which must not mirror the text.
-    const Qt::Alignment drawn = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    const Qt::Alignment drawn
+        = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
     QCOMPARE(int(drawn & Qt::AlignHorizontal_Mask & ~Qt::AlignAbsolute), horizontal);
     QCOMPARE(label->wordWrap(), wrapped);
 }
@@ -388,19 +391,19 @@ void tst_Layout::tints()
 void tst_Layout::surfaceColoursAndItems()
 {
     WindowHarness harness;
-    const PictureBox *surface = harness.surface();
+    const QWidget *surface = WindowHarness::widget(harness.surface());
     const QPalette standard = QApplication::palette();
     // The system window text colour as foreground; any background the black anchor stands out on.
     QCOMPARE(
         surface->palette().color(surface->foregroundRole()), standard.color(QPalette::WindowText));
     QVERIFY(surface->palette().color(surface->backgroundRole()).lightness() >= 128);
 
-    QCOMPARE(harness.line(1)->color(), bgr(0x000000FF));
-    QCOMPARE(harness.line(2)->color(), bgr(0x00FF0000));
+    QCOMPARE(harness.line(1)->colour(), quint32(0x000000FF));
+    QCOMPARE(harness.line(2)->colour(), quint32(0x00FF0000));
     QCOMPARE(harness.line(1)->BorderWidth(), 20);
     QCOMPARE(harness.line(2)->BorderWidth(), 20);
-    QCOMPARE(harness.anchorBase()->color(), bgr(0x00000000));
-    QCOMPARE(harness.anchorPost()->color(), bgr(0x00000000));
+    QCOMPARE(harness.anchorBase()->colour(), quint32(0x00000000));
+    QCOMPARE(harness.anchorPost()->colour(), quint32(0x00000000));
     QCOMPARE(harness.anchorBase()->Width(), 1695.0f);
     QCOMPARE(harness.anchorBase()->Height(), 495.0f);
     QCOMPARE(harness.anchorPost()->Width(), 255.0f);
@@ -495,7 +498,7 @@ void tst_Layout::scrollBarsAsBuilt()
 
     // Never shown, so start-up has not yet replaced the values they are built with.
     frmMain window;
-    const auto *bar = window.findChild<ScrollBar *>(QString::fromLatin1(QTest::currentDataTag()));
+    const auto *bar = dynamic_cast<ScrollBar *>(window.find(QTest::currentDataTag()));
     QVERIFY(bar);
     QCOMPARE(bar->Min(), min);
     QCOMPARE(bar->Max(), max);
@@ -545,7 +548,7 @@ void tst_Layout::tabChain()
 
     // Focus keys are not the arm's: they must not reach the key handler, which would redraw. The
     // Shift key's own press does reach it, so Shift+Tab may draw only as often as Shift alone.
-    QSignalSpy drawn(harness.surface(), &PictureBox::itemChanged);
+    NotificationSpy drawn(harness.surface()->itemChanged);
     qsizetype drawingsPerShift = 0;
     if (backwards) {
         QTest::keyPress(harness.window().windowHandle(), Qt::Key_Shift);

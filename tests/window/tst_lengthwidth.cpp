@@ -1,6 +1,7 @@
 // The Length and Width bars of both arm panels, clicked and dragged with the mouse, and the
 // indexes that tie each bar to its segment.
 #include "drawingrecorder.h"
+#include "notificationspy.h"
 #include "scrollbarmouse.h"
 #include "testapplication.h"
 #include "windowharness.h"
@@ -9,10 +10,9 @@
 #include "modglobalsconstants.h"
 #include "runtimeerror.h"
 
-#include "controlarray.h"
-#include "lineitem.h"
-#include "picturebox.h"
-#include "scrollbar.h"
+#include "controls/controlarray.h"
+#include "controls/picturebox.h"
+#include "controls/scrollbar.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -108,7 +108,7 @@ void TstLengthWidth::clickStepsOnlyItsOwnSegmentsLength()
     const QLineF arm1Before = lineOf(m_harness->line(1));
     const QLineF arm2Before = lineOf(m_harness->line(2));
     ScrollBar *length = bar(QStringLiteral("scrRadius_%1").arg(index));
-    QSignalSpy change(length, &ScrollBar::Change);
+    NotificationSpy change(length->Change);
     DrawingRecorder recorder(m_harness->surface());
 
     ScrollBarMouse(length).click(part);
@@ -159,8 +159,8 @@ void TstLengthWidth::thumbAtAnEndGivesThatEndsValue()
     QFETCH(int, expected);
     ScrollBar *scrollBar = bar(name);
     const int index = name.back().digitValue();
-    QSignalSpy change(scrollBar, &ScrollBar::Change);
-    QSignalSpy scroll(scrollBar, &ScrollBar::Scroll);
+    NotificationSpy change(scrollBar->Change);
+    NotificationSpy scroll(scrollBar->Scroll);
     ScrollBarMouse mouse(scrollBar);
 
     mouse.pressThumb();
@@ -203,11 +203,11 @@ void TstLengthWidth::draggingLengthOneCarriesSegmentTwoAtEveryScroll()
         QLineF arm2;
     };
     QList<Step> steps;
-    connect(length, &ScrollBar::Scroll, this, [&] {
+    NotificationSpy scrolled(length->Scroll, [&] {
         steps << Step { length->Value(), Arm(1).Radius, lineOf(m_harness->line(1)),
             lineOf(m_harness->line(2)) };
     });
-    QSignalSpy change(length, &ScrollBar::Change);
+    NotificationSpy change(length->Change);
     DrawingRecorder recorder(m_harness->surface());
     ScrollBarMouse mouse(length);
 
@@ -285,8 +285,8 @@ void TstLengthWidth::widthChangeOnlyThickensItsOwnLine()
         QLineF arm2;
     };
     QList<Assignment> assignments;
-    connect(m_harness->surface(), &PictureBox::itemChanged, this, [&](const SurfaceItem *item) {
-        assignments << Assignment { item->name(), lineOf(m_harness->line(1)),
+    NotificationSpy assigned(m_harness->surface()->itemChanged, [&](const SurfaceItem &item) {
+        assignments << Assignment { QString::fromStdString(item.name()), lineOf(m_harness->line(1)),
             lineOf(m_harness->line(2)) };
     });
     ScrollBarMouse mouse(width);
@@ -327,8 +327,8 @@ void TstLengthWidth::indexOutsideTheArraysIsSubscriptError()
     QFETCH(int, index);
     // The same shape as the window's arrays: members 1 and 2 only.
     ControlArray<ScrollBar> bars;
-    ScrollBar first(Qt::Vertical);
-    ScrollBar second(Qt::Vertical);
+    ScrollBar first(ControlKind::VScrollBar, "first", nullptr, 0, 0, 300, 1200);
+    ScrollBar second(ControlKind::VScrollBar, "second", nullptr, 0, 0, 300, 1200);
     bars.add(1, &first);
     bars.add(2, &second);
     QCOMPARE(&bars(1), &first);

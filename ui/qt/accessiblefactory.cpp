@@ -1,9 +1,9 @@
 #include "accessiblefactory.h"
 
-#include "form.h"
-#include "frame.h"
-#include "picturebox.h"
-#include "scrollbar.h"
+#include "qtform.h"
+#include "qtframe.h"
+#include "qtpicturebox.h"
+#include "qtscrollbar.h"
 #include "scrollbaraccessible.h"
 #include "surfaceaccessible.h"
 
@@ -16,7 +16,7 @@ namespace {
 class FrameAccessible : public QAccessibleWidget
 {
 public:
-    explicit FrameAccessible(Frame *frame)
+    explicit FrameAccessible(QtFrame *frame)
         : QAccessibleWidget(frame, QAccessible::Grouping)
     { }
 
@@ -24,7 +24,7 @@ public:
     {
         const QString text = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && text.isEmpty()) {
-            return static_cast<const Frame *>(widget())->Caption().trimmed();
+            return static_cast<const QtFrame *>(widget())->Caption().trimmed();
         }
         return text;
     }
@@ -33,21 +33,21 @@ public:
 QAccessibleInterface *controlInterface(const QString &className, QObject *object)
 {
     // Returning null lets Qt go on with the base classes' interfaces.
-    if (className == QLatin1String("ScrollBar")) {
-        if (auto *bar = qobject_cast<ScrollBar *>(object)) {
+    if (className == QLatin1String("QtScrollBar")) {
+        if (auto *bar = qobject_cast<QtScrollBar *>(object)) {
             return new ScrollBarAccessible(bar);
         }
-    } else if (className == QLatin1String("PictureBox")) {
-        if (auto *surface = qobject_cast<PictureBox *>(object)) {
+    } else if (className == QLatin1String("QtPictureBox")) {
+        if (auto *surface = qobject_cast<QtPictureBox *>(object)) {
             return new SurfaceAccessible(surface);
         }
-    } else if (className == QLatin1String("Form")) {
+    } else if (className == QLatin1String("QtForm")) {
         // Qt's plain widget is a "filler"; a top-level form is the application's window.
-        if (auto *form = qobject_cast<Form *>(object)) {
+        if (auto *form = qobject_cast<QtForm *>(object)) {
             return new QAccessibleWidget(form, QAccessible::Window);
         }
-    } else if (className == QLatin1String("Frame")) {
-        if (auto *frame = qobject_cast<Frame *>(object)) {
+    } else if (className == QLatin1String("QtFrame")) {
+        if (auto *frame = qobject_cast<QtFrame *>(object)) {
             return new FrameAccessible(frame);
         }
     }

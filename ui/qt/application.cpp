@@ -4,6 +4,8 @@
 #include "palette.h"
 #include "runtimeerror.h"
 
+#include "controls/form.h"
+
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -40,24 +42,22 @@ bool Application::notify(QObject *receiver, QEvent *event)
     }
 }
 
-QString Application::fatalMessage(const RuntimeError &error)
-{
-    return QStringLiteral("Run-time error '%1':\n\n%2")
-        .arg(error.number())
-        .arg(QString::fromUtf8(error.what()));
-}
-
 void Application::reportFatal(const RuntimeError &error)
 {
     std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
     std::fflush(nullptr);
+    showFatal(QString::fromStdString(fatalMessage(error)));
+}
+
+void Application::showFatal(const QString &message)
+{
 #ifdef Q_OS_WASM
     // A page cannot block in a message box. The page shows the message and takes the window
     // away, so no input reaches it again; abort() then unwinds the failed handler.
-    callPage("armdrawFatal", fatalMessage(error));
+    callPage("armdrawFatal", message);
     std::abort();
 #else
-    QMessageBox::critical(nullptr, applicationName(), fatalMessage(error));
+    QMessageBox::critical(nullptr, applicationName(), message);
     // exit() would return into the handler that failed; nothing of it may run on.
     std::_Exit(1);
 #endif

@@ -16,9 +16,11 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Shows the error in a message box that names it, then ends the process with status 1.
+    // Writes the error to the standard error stream and shows it as showFatal does: for an error
+    // that escapes outside the form's own delivery of input.
     [[noreturn]] static void reportFatal(const RuntimeError &error);
 
-    // The message the box shows, e.g. "Run-time error '6':\n\nOverflow".
-    static QString fatalMessage(const RuntimeError &error);
+    // Shows a fatal run-time error's message in a message box, then ends the process with status
+    // 1 without returning into the handler that failed.
+    [[noreturn]] static void showFatal(const QString &message);
 };

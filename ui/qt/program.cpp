@@ -4,6 +4,7 @@
 #include "runtimeerror.h"
 
 #include "application.h"
+#include "qtform.h"
 #ifdef Q_OS_WASM
 #include "webpage.h"
 #endif
@@ -27,7 +28,7 @@ int runProgram(Application &app)
 
     // On the heap, not in this function's stack frame: in the browser exec() leaves this function
     // for good while the event loop runs on, and the frame's stack is used again.
-    const auto window = std::make_unique<frmMain>();
+    const auto window = std::make_unique<QtForm>(std::make_unique<frmMain>());
     try {
         window->show();
 #ifdef Q_OS_WASM

@@ -1,25 +1,41 @@
-#include "commandbutton.h"
+#include "qtcommandbutton.h"
 
-#include "control.h"
+#include "palette.h"
+#include "qtcontrol.h"
 
 #include <QPainter>
 #include <qdrawutil.h>
 
-CommandButton::CommandButton(QWidget *parent)
+QtCommandButton::QtCommandButton(CommandButton &control, QWidget *parent)
     : QPushButton(parent)
+    , m_control(control)
 {
+    QtControl::setUp(this, control);
+    QPalette face = standardPalette();
+    if (control.BackColor) {
+        face.setColor(QPalette::Button, classicColor(*control.BackColor));
+    }
+    setPalette(face);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
-    connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
+    changed();
+    connect(this, &QAbstractButton::clicked, this,
+        [this] { QtControl::deliver(m_control, [this] { m_control.click(); }); });
+    control.setPeer(this);
 }
 
-void CommandButton::paintEvent(QPaintEvent *)
+void QtCommandButton::changed()
+{
+    setText(QtControl::text(m_control.Caption()));
+}
+
+void QtCommandButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QBrush face = palette().button();
     qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
     if (hasFocus()) {
-        Control::drawFocusRect(
+        QtControl::drawFocusRect(
             painter, rect().adjusted(3, 3, -3, -3), palette().color(QPalette::ButtonText));
     }
     if (!text().isEmpty()) {

@@ -1,16 +1,22 @@
-#include "control.h"
+#include "qtcontrol.h"
 
-#include "keycodes.h"
+#include "fonts.h"
+#include "palette.h"
+#include "qttwips.h"
+
+#include "controls/form.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
 
-namespace Control {
+namespace QtControl {
 
-void setUp(QWidget *widget, const char *name)
+void setUp(QWidget *widget, const Control &control)
 {
-    widget->setObjectName(QString::fromLatin1(name));
+    widget->setObjectName(text(control.name()));
+    widget->setGeometry(
+        twipsRect(control.Left(), control.Top(), control.Width(), control.Height()));
     widget->setMouseTracking(true);
     widget->setAttribute(Qt::WA_NoMousePropagation);
 }
@@ -20,11 +26,6 @@ int buttonState(const QMouseEvent &event)
     const Qt::MouseButtons buttons = event.buttons();
     return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0)
         | (buttons & Qt::MiddleButton ? 4 : 0);
-}
-
-int shiftState(const QMouseEvent &event)
-{
-    return ::shiftState(event.modifiers());
 }
 
 void drawFocusRect(QPainter &painter, const QRect &rect, const QColor &colour)
@@ -37,4 +38,46 @@ void drawFocusRect(QPainter &painter, const QRect &rect, const QColor &colour)
     painter.restore();
 }
 
-} // namespace Control
+void applyLook(QWidget *widget, const Control &control)
+{
+    const QPalette standard = standardPalette();
+    if (control.BackColor || control.ForeColor) {
+        widget->setPalette(tintedPalette(
+            control.BackColor ? classicColor(*control.BackColor) : standard.color(QPalette::Window),
+            control.ForeColor ? classicColor(*control.ForeColor)
+                              : standard.color(QPalette::WindowText)));
+    } else {
+        widget->setPalette(standard);
+    }
+    widget->setFont(tahoma(control.Font.points, control.Font.bold));
+}
+
+QString text(const std::string &utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+Form &formOf(const Control &control)
+{
+    const Control *root = &control;
+    while (root->container()) {
+        root = root->container();
+    }
+    auto *form = dynamic_cast<Form *>(const_cast<Control *>(root));
+    if (!form) {
+        qFatal("control %s is on no form", control.name().c_str());
+    }
+    return *form;
+}
+
+void deliver(const Control &control, const std::function<void()> &input)
+{
+    formOf(control).deliver(input);
+}
+
+QWidget *widgetOf(const Control *control)
+{
+    return control ? dynamic_cast<QWidget *>(control->peer()) : nullptr;
+}
+
+} // namespace QtControl

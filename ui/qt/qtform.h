@@ -1,33 +1,37 @@
-// A classic top-level form: Load before it is first shown, key preview, and mouse moves over its
-// bare background.
+// A form shown as a top-level widget: a widget for each of its controls, Form_Load before it is
+// first shown, and the keyboard, the pointer and the focus keys delivered to the form.
 #pragma once
 
 #include <QWidget>
 
-class Form : public QWidget
+#include <memory>
+
+class Control;
+class Form;
+
+class QtForm : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit Form(QWidget *parent = nullptr);
-    ~Form() override;
+    // Takes the form and shows its controls; a run-time error then shows the fatal message box
+    // and ends the process with status 1.
+    explicit QtForm(std::unique_ptr<Form> form, QWidget *parent = nullptr);
+    ~QtForm() override;
+
+    Form &form() const { return *m_form; }
 
     // Runs Form_Load once, before the form is first shown.
     void setVisible(bool visible) override;
 
 protected:
-    virtual void Form_Load() { }
-    // Key preview: every key press but Tab and Shift+Tab, before the focused control sees it.
-    // KeyCode is the classic virtual-key code; setting it to 0 withholds the key from the control.
-    virtual void Form_KeyDown(int &KeyCode, int Shift);
-    // Over the form's own background only, not over its controls. X and Y in twips.
-    virtual void Form_MouseMove(int Button, int Shift, float X, float Y);
-
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void createWidget(Control &control, QWidget *parent);
     bool previewKey(QObject *watched, QEvent *event);
+    void moveFocus(bool backwards);
+    void mouseMoved(QWidget *receiver, QEvent *event);
 
-    bool m_loaded = false;
+    std::unique_ptr<Form> m_form;
 };

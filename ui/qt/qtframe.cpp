@@ -1,20 +1,31 @@
-#include "frame.h"
+#include "qtframe.h"
 
-#include "control.h"
-#include "twips.h"
+#include "qtcontrol.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-Frame::Frame(const QString &caption, QWidget *parent)
+QtFrame::QtFrame(Frame &control, QWidget *parent)
     : QWidget(parent)
-    , m_caption(caption)
+    , m_control(control)
 {
+    QtControl::setUp(this, control);
+    QtControl::applyLook(this, control);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
+    control.setPeer(this);
 }
 
-void Frame::paintEvent(QPaintEvent *)
+QString QtFrame::Caption() const
+{
+    return QtControl::text(m_control.Caption());
+}
+
+void QtFrame::changed()
+{
+    update();
+}
+
+void QtFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QFontMetrics metrics(font());
@@ -27,20 +38,13 @@ void Frame::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(box.adjusted(1, 1, 0, 0));
 
-    if (!m_caption.isEmpty()) {
+    const QString caption = Caption();
+    if (!caption.isEmpty()) {
         const int left = 6;
-        const QRect captionRect(
-            left, 0, metrics.horizontalAdvance(m_caption) + 2, metrics.height());
+        const QRect captionRect(left, 0, metrics.horizontalAdvance(caption) + 2, metrics.height());
         painter.fillRect(captionRect, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(
-            captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, m_caption);
+            captionRect.adjusted(1, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, caption);
     }
-}
-
-void Frame::mouseMoveEvent(QMouseEvent *event)
-{
-    emit MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
-    event->accept();
 }

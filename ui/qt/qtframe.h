@@ -1,26 +1,25 @@
-// A classic frame: a tinted box with an etched border and its caption set into the top edge.
+// A frame control: a tinted box with an etched border and its caption set into the top edge.
 // It never takes the focus.
 #pragma once
 
+#include "controls/control.h"
+
 #include <QWidget>
 
-class Frame : public QWidget
+class QtFrame : public QWidget, public ControlPeer
 {
     Q_OBJECT
 
 public:
-    explicit Frame(const QString &caption, QWidget *parent = nullptr);
+    QtFrame(Frame &control, QWidget *parent);
 
-    QString Caption() const { return m_caption; }
+    QString Caption() const;
 
-signals:
-    // The pointer moved over the frame's own area (not over a child control). X and Y in twips.
-    void MouseMove(int button, int shift, float x, float y);
+    void changed() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QString m_caption;
+    Frame &m_control;
 };

@@ -1,4 +1,4 @@
-#include "keycodes.h"
+#include "qtkeys.h"
 
 #include <QKeyEvent>
 
@@ -49,6 +49,9 @@ int mainKeyboardCode(int key)
     switch (key) {
     case Qt::Key_Backspace:
         return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: // Shift+Tab
+        return VirtualKey::Tab;
     case Qt::Key_Clear: // keypad 5 with Num Lock off
         return 12;
     case Qt::Key_Return:
@@ -114,6 +117,7 @@ int virtualKeyCode(const QKeyEvent &event)
 
 int shiftState(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ShiftModifier ? ShiftMask::Shift : 0)
+        | (modifiers & Qt::ControlModifier ? ShiftMask::Ctrl : 0)
+        | (modifiers & Qt::AltModifier ? ShiftMask::Alt : 0);
 }

@@ -1,22 +1,24 @@
-#include "label.h"
+#include "qtlabel.h"
 
-#include "control.h"
-#include "twips.h"
+#include "qtcontrol.h"
 
-#include <QMouseEvent>
-
-Label::Label(const QString &caption, QWidget *parent)
-    : QLabel(caption, parent)
+QtLabel::QtLabel(Label &control, QWidget *parent)
+    : QLabel(parent)
+    , m_control(control)
 {
+    QtControl::setUp(this, control);
+    QtControl::applyLook(this, control);
     setTextFormat(Qt::PlainText);
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(true);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAlignment(control.Alignment == TextAlignment::Centre ? Qt::AlignHCenter | Qt::AlignTop
+                                                            : Qt::AlignLeft | Qt::AlignTop);
+    setWordWrap(control.WordWrap);
+    changed();
+    control.setPeer(this);
 }
 
-void Label::mouseMoveEvent(QMouseEvent *event)
+void QtLabel::changed()
 {
-    emit MouseMove(Control::buttonState(*event), Control::shiftState(*event),
-        pixelsToTwips(event->position().x()), pixelsToTwips(event->position().y()));
-    event->accept();
+    setText(QtControl::text(m_control.Caption()));
 }

@@ -1,22 +1,22 @@
-// A classic label: plain text in a tinted box, never focused.
+// A label control: plain text in a tinted box, never focused.
 #pragma once
+
+#include "controls/control.h"
 
 #include <QLabel>
 
-class Label : public QLabel
+class QtLabel : public QLabel, public ControlPeer
 {
     Q_OBJECT
 
 public:
-    explicit Label(const QString &caption, QWidget *parent = nullptr);
+    QtLabel(Label &control, QWidget *parent);
 
+    Label &control() const { return m_control; }
     QString Caption() const { return text(); }
-    void setCaption(const QString &caption) { setText(caption); }
 
-signals:
-    // The pointer moved anywhere over the label's box. X and Y in twips.
-    void MouseMove(int button, int shift, float x, float y);
+    void changed() override;
 
-protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
+private:
+    Label &m_control;
 };

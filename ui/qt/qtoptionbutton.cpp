@@ -1,35 +1,52 @@
-#include "optionbutton.h"
+#include "qtoptionbutton.h"
 
-OptionButton::OptionButton(const QString &caption, QWidget *parent)
-    : QRadioButton(caption, parent)
+#include "qtcontrol.h"
+
+#include "controls/optionbutton.h"
+
+QtOptionButton::QtOptionButton(OptionButton &control, QWidget *parent)
+    : QRadioButton(parent)
+    , m_control(control)
 {
-    // Not a tab stop until selected, or a button never yet selected would stay one.
-    setFocusPolicy(Qt::ClickFocus);
-    connect(this, &QAbstractButton::toggled, this, &OptionButton::onToggled);
+    QtControl::setUp(this, control);
+    QtControl::applyLook(this, control);
+    setBackgroundRole(QPalette::Window);
+    setAutoFillBackground(true);
+    changed();
+    // Whatever selected the widget (a click, assistive technology's press or toggle), the control
+    // decides; Qt's exclusive group only keeps the look of one selected button.
+    connect(this, &QAbstractButton::toggled, this, &QtOptionButton::onToggled);
+    control.setPeer(this);
 }
 
-void OptionButton::assignValue(bool selected)
+void QtOptionButton::changed()
 {
-    if (selected || !isChecked()) {
-        setChecked(selected);
-        return;
+    const QSignalBlocker blocker(this);
+    setText(QtControl::text(m_control.Caption()));
+    if (m_control.Value()) {
+        setChecked(true);
+    } else if (isChecked()) {
+        // An exclusive button refuses to be cleared directly.
+        setAutoExclusive(false);
+        setChecked(false);
+        setAutoExclusive(true);
     }
-    // An exclusive button refuses to be cleared directly.
-    setAutoExclusive(false);
-    setChecked(false);
-    setAutoExclusive(true);
+    // A click gives any button the focus; Tab reaches only the selected one.
+    setFocusPolicy(m_control.Value() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-bool OptionButton::hitButton(const QPoint &pos) const
+bool QtOptionButton::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
 }
 
-void OptionButton::onToggled(bool selected)
+void QtOptionButton::onToggled(bool selected)
 {
-    // Only the selected button of a group is a tab stop; Qt keeps that up only for user clicks.
-    setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
-    if (selected) {
-        emit Click();
+    if (selected == m_control.Value()) {
+        return;
     }
+    if (selected) {
+        QtControl::deliver(m_control, [this] { m_control.click(); });
+    }
+    changed();
 }

@@ -1,23 +1,23 @@
-// A classic option button: selecting it clears the other buttons of its container and raises
-// Click once, whether the user or the code selected it.
+// An option button control shown as a QRadioButton; a click selects the control, which rules its
+// group.
 #pragma once
+
+#include "controls/control.h"
 
 #include <QRadioButton>
 
-class OptionButton : public QRadioButton
+class OptionButton;
+
+class QtOptionButton : public QRadioButton, public ControlPeer
 {
     Q_OBJECT
 
 public:
-    explicit OptionButton(const QString &caption, QWidget *parent = nullptr);
+    QtOptionButton(OptionButton &control, QWidget *parent);
 
-    bool Value() const { return isChecked(); }
-    // True selects the button (raising Click before returning, unless it was selected already);
-    // false clears it without raising anything.
-    void assignValue(bool selected);
+    OptionButton &control() const { return m_control; }
 
-signals:
-    void Click();
+    void changed() override;
 
 protected:
     // The whole box is clickable, not only the circle and the caption.
@@ -25,4 +25,6 @@ protected:
 
 private:
     void onToggled(bool selected);
+
+    OptionButton &m_control;
 };

@@ -1,52 +1,44 @@
-// A drawing surface measured in twips that retains line and shape items and paints them beneath
-// its controls.
+// A drawing surface control: paints its line and shape items beneath its controls, and repaints
+// only what an item covered before and covers now.
 #pragma once
 
-#include "surfaceitem.h"
+#include "controls/picturebox.h"
 
+#include <QPen>
+#include <QRectF>
 #include <QWidget>
 
-#include <memory>
 #include <vector>
 
-class LineItem;
-class ShapeItem;
-
-class PictureBox : public QWidget
+class QtPictureBox : public QWidget, public SurfacePeer
 {
     Q_OBJECT
 
 public:
-    explicit PictureBox(QWidget *parent = nullptr);
-    ~PictureBox() override;
+    QtPictureBox(PictureBox &control, QWidget *parent);
+    ~QtPictureBox() override;
 
-    // The outer size in twips.
-    double Width() const;
-    double Height() const;
+    PictureBox &control() const { return m_control; }
 
-    // Clears the drawing area to the background colour; the items stay.
-    void Cls();
-
-    // Items are painted in the order they were added, later ones on top.
-    LineItem *addLine();
-    ShapeItem *addShape(float width, float height);
-
-    const std::vector<std::unique_ptr<SurfaceItem>> &items() const { return m_items; }
-    // The item of that name, or null.
-    SurfaceItem *item(const QString &name) const;
-
-signals:
-    // Raised once per property assignment of an item, also one that changes nothing (and so
-    // repaints nothing).
-    void itemChanged(const SurfaceItem *item);
+    void changed() override;
+    void itemChanged(const SurfaceItem &item, bool changed) override;
+    void cleared() override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    friend class SurfaceItem;
-    // Raises itemChanged; before is the item's bounds before a real change, or null.
-    void itemAssigned(const SurfaceItem *item, const QRectF *before);
+    // What the widget keeps of an item between its changes: where it painted, in pixels, and
+    // for a line the pen, so that painting allocates nothing.
+    struct Shown
+    {
+        const SurfaceItem *item;
+        QRectF bounds;
+        QPen pen;
+    };
+    void restyle(Shown &shown) const;
+    Shown *shownOf(const SurfaceItem &item);
 
-    std::vector<std::unique_ptr<SurfaceItem>> m_items;
+    PictureBox &m_control;
+    std::vector<Shown> m_shown;
 };

@@ -1,16 +1,10 @@
-// The window's unit: twips, 15 to a device-independent pixel.
+// Twips on Qt's pixel grid: a control's place as a widget's geometry, an item's point.
 #pragma once
+
+#include "controls/twips.h"
 
 #include <QPointF>
 #include <QRect>
-#include <QtMath>
-
-inline constexpr int TwipsPerPixel = 15;
-
-inline int twipsToPixels(double twips)
-{
-    return qRound(twips / TwipsPerPixel);
-}
 
 inline QRect twipsRect(int left, int top, int width, int height)
 {
@@ -20,9 +14,4 @@ inline QRect twipsRect(int left, int top, int width, int height)
 inline QPointF twipsToPoint(double x, double y)
 {
     return { x / TwipsPerPixel, y / TwipsPerPixel };
-}
-
-inline float pixelsToTwips(qreal pixels)
-{
-    return static_cast<float>(pixels * TwipsPerPixel);
 }

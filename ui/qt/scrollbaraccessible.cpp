@@ -1,19 +1,22 @@
 #include "scrollbaraccessible.h"
 
-#include "scrollbar.h"
+#include "qtcontrol.h"
+#include "qtscrollbar.h"
+
+#include "controls/scrollbar.h"
 
 #include <QtMath>
 
 #include <algorithm>
 #include <cmath>
 
-ScrollBarAccessible::ScrollBarAccessible(ScrollBar *bar)
+ScrollBarAccessible::ScrollBarAccessible(QtScrollBar *bar)
     : QAccessibleWidget(bar, QAccessible::ScrollBar)
 { }
 
-ScrollBar *ScrollBarAccessible::bar() const
+ScrollBar &ScrollBarAccessible::bar() const
 {
-    return static_cast<ScrollBar *>(widget());
+    return static_cast<QtScrollBar *>(widget())->control();
 }
 
 void *ScrollBarAccessible::interface_cast(QAccessible::InterfaceType type)
@@ -27,14 +30,14 @@ void *ScrollBarAccessible::interface_cast(QAccessible::InterfaceType type)
 QString ScrollBarAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Value) {
-        return QString::number(bar()->Value());
+        return QString::number(bar().Value());
     }
     return QAccessibleWidget::text(t);
 }
 
 QVariant ScrollBarAccessible::currentValue() const
 {
-    return bar()->Value();
+    return bar().Value();
 }
 
 void ScrollBarAccessible::setCurrentValue(const QVariant &value)
@@ -42,25 +45,25 @@ void ScrollBarAccessible::setCurrentValue(const QVariant &value)
     // AT-SPI hands over a double; anything that is not a number is ignored.
     bool ok = false;
     const double wanted = value.toDouble(&ok);
-    if (!ok || std::isnan(wanted) || !bar()->isEnabled()) {
+    if (!ok || std::isnan(wanted) || !widget()->isEnabled()) {
         return;
     }
-    const double low = std::min(bar()->Min(), bar()->Max());
-    const double high = std::max(bar()->Min(), bar()->Max());
-    bar()->assignValue(qRound(std::clamp(wanted, low, high)));
+    // Clamped first: a double far outside the range does not fit an int.
+    const int clamped = qRound(std::clamp(wanted, double(bar().lowest()), double(bar().highest())));
+    QtControl::deliver(bar(), [this, clamped] { bar().userSetValue(clamped); });
 }
 
 QVariant ScrollBarAccessible::maximumValue() const
 {
-    return std::max(bar()->Min(), bar()->Max());
+    return bar().highest();
 }
 
 QVariant ScrollBarAccessible::minimumValue() const
 {
-    return std::min(bar()->Min(), bar()->Max());
+    return bar().lowest();
 }
 
 QVariant ScrollBarAccessible::minimumStepSize() const
 {
-    return bar()->SmallChange();
+    return bar().SmallChange();
 }

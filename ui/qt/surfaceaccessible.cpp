@@ -1,9 +1,9 @@
 #include "surfaceaccessible.h"
 
-#include "picturebox.h"
+#include "qtpicturebox.h"
 #include "surfacedescription.h"
 
-SurfaceAccessible::SurfaceAccessible(PictureBox *surface)
+SurfaceAccessible::SurfaceAccessible(QtPictureBox *surface)
     : QAccessibleWidget(surface, QAccessible::Canvas)
 { }
 

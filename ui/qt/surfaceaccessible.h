@@ -4,12 +4,12 @@
 
 #include <QAccessibleWidget>
 
-class PictureBox;
+class QtPictureBox;
 
 class SurfaceAccessible : public QAccessibleWidget
 {
 public:
-    explicit SurfaceAccessible(PictureBox *surface);
+    explicit SurfaceAccessible(QtPictureBox *surface);
 
     QString text(QAccessible::Text t) const override;
 };

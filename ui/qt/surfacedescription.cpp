@@ -1,15 +1,24 @@
 #include "surfacedescription.h"
 
-#include "picturebox.h"
+#include "qtcontrol.h"
+
+#include "controls/picturebox.h"
 
 #include <QAccessible>
+#include <QWidget>
 
-SurfaceDescription::SurfaceDescription(PictureBox *surface, Describer describe)
+SurfaceDescription::SurfaceDescription(QWidget *surface, PictureBox &control)
     : QObject(surface)
     , m_surface(surface)
-    , m_describe(std::move(describe))
+    , m_control(control)
 {
-    connect(surface, &PictureBox::itemChanged, this, &SurfaceDescription::announceChange);
+    // The form's controls outlive their widgets, and the surface raises nothing while they go.
+    control.descriptionChanged.connect([this] { announceChange(); });
+}
+
+QString SurfaceDescription::text() const
+{
+    return m_control.describe ? QtControl::text(m_control.describe()) : QString();
 }
 
 SurfaceDescription *SurfaceDescription::of(const QWidget *surface)

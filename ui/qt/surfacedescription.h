@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 class PictureBox;
 class QWidget;
 
@@ -15,13 +13,11 @@ class SurfaceDescription : public QObject
     Q_OBJECT
 
 public:
-    using Describer = std::function<QString()>;
+    // Lives as the surface widget's child. The text is the control's, made on demand, so it is
+    // never stale; every change the control reports is announced.
+    SurfaceDescription(QWidget *surface, PictureBox &control);
 
-    // Lives as the surface's child. The text is made on demand, so it is never stale; every item
-    // change announces it.
-    SurfaceDescription(PictureBox *surface, Describer describe);
-
-    QString text() const { return m_describe(); }
+    QString text() const;
 
     // The description attached to a surface, or null.
     static SurfaceDescription *of(const QWidget *surface);
@@ -37,7 +33,7 @@ signals:
 private:
     void announceNow();
 
-    PictureBox *m_surface;
-    Describer m_describe;
+    QWidget *m_surface;
+    PictureBox &m_control;
     bool m_pending = false;
 };
