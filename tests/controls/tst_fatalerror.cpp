@@ -1,8 +1,12 @@
-// The fatal path: a RuntimeError escaping an event handler shows a message box naming it and
-// ends the process with status 1, running nothing after the failing statement. The failing
-// program is this executable again, started as a child with FATAL_CHILD naming the error.
+// The fatal path: a RuntimeError in a handler the Qt layer delivered a key to shows a message box
+// naming it and ends the process with status 1, running nothing after the failing statement. The
+// failing program is this executable again, started as a child with FATAL_CHILD naming the error.
+#include "testform.h"
+
 #include "application.h"
-#include "scrollbar.h"
+#include "qtform.h"
+
+#include "controls/scrollbar.h"
 
 #include "checkedmath.h"
 
@@ -13,6 +17,7 @@
 
 #include <cstdio>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -25,14 +30,25 @@ void say(const QString &line)
     std::fflush(stdout);
 }
 
-// The child: one failing statement in a timer's handler, the box closed by another timer.
+// The child: one failing statement in the key handler, the box closed by a timer.
 int runChild(int argc, char **argv, const QByteArray &error)
 {
     Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("armdraw"));
-    ScrollBar bar(Qt::Vertical);
-    bar.assignMin(1);
-    bar.assignMax(1000);
+    auto form = std::make_unique<TestForm>();
+    auto *bar = new ScrollBar(ControlKind::VScrollBar, "bar", form.get(), 150, 150, 300, 3000);
+    bar->assignMin(1);
+    bar->assignMax(1000);
+    form->onKey = [bar, error](int &, int) {
+        if (error == "380") {
+            bar->assignValue(1001);
+        } else if (error == "6") {
+            checkedAdd(std::numeric_limits<int32_t>::max(), 1);
+        }
+        say(QString::fromLatin1(AfterMarker));
+    };
+    QtForm shown(std::move(form));
+    shown.show();
 
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [] {
@@ -43,14 +59,7 @@ int runChild(int argc, char **argv, const QByteArray &error)
     });
     closer.start(50);
 
-    QTimer::singleShot(0, [&bar, error] {
-        if (error == "380") {
-            bar.assignValue(1001);
-        } else if (error == "6") {
-            checkedAdd(std::numeric_limits<int32_t>::max(), 1);
-        }
-        say(QString::fromLatin1(AfterMarker));
-    });
+    QTimer::singleShot(0, [&shown] { QTest::keyClick(shown.windowHandle(), Qt::Key_A); });
     // Ends the run if the error never comes, so that the parent sees status 0, not a hang.
     QTimer::singleShot(5000, &app, &QCoreApplication::quit);
     return QCoreApplication::exec();

@@ -1,12 +1,12 @@
-// Form: Load once before the first show, key preview (every key but Tab and Shift+Tab reaches
-// Form_KeyDown first; a key code set to 0 never reaches the focused control), and controls that
-// never take the focus.
-#include "commandbutton.h"
-#include "control.h"
-#include "form.h"
-#include "frame.h"
-#include "label.h"
-#include "scrollbar.h"
+// A form shown by the Qt layer: Load once before the first show, key preview from Qt's key events
+// (every key but Tab and Shift+Tab reaches Form_KeyDown first; a key code set to 0 never reaches
+// the focused widget), Tab in the form's order, and controls that never take the focus.
+#include "testform.h"
+
+#include "qtcontrol.h"
+#include "qtform.h"
+
+#include "controls/scrollbar.h"
 
 #include <QApplication>
 #include <QShortcut>
@@ -14,37 +14,6 @@
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-// A form that logs its key preview and withholds the key or lets it through.
-class PreviewForm : public Form
-{
-public:
-    using Form::Form;
-
-    bool withhold = true;
-    QStringList log;
-    int loads = 0;
-    bool visibleAtLoad = true;
-
-protected:
-    void Form_Load() override
-    {
-        ++loads;
-        visibleAtLoad = isVisible();
-    }
-
-    void Form_KeyDown(int &KeyCode, int Shift) override
-    {
-        log << QStringLiteral("KeyDown %1 %2").arg(KeyCode).arg(Shift);
-        if (withhold) {
-            KeyCode = 0;
-        }
-    }
-};
-
-} // namespace
 
 class TstForm : public QObject
 {
@@ -81,12 +50,16 @@ private:
     }
     QWidget *named(const QString &name) const { return m_form->findChild<QWidget *>(name); }
 
-    std::unique_ptr<PreviewForm> m_form;
-    ScrollBar *m_bar = nullptr; // on the form, first in the tab order
-    Frame *m_frame = nullptr;
-    Label *m_label = nullptr; // in the frame
-    ScrollBar *m_nestedBar = nullptr; // in the frame
-    CommandButton *m_button = nullptr; // on the form, last in the tab order
+    std::unique_ptr<QtForm> m_form;
+    // What the form's Load and key preview saw.
+    bool m_withhold = true;
+    QStringList m_log;
+    int m_loads = 0;
+    bool m_visibleAtLoad = true;
+    ScrollBar *m_barControl = nullptr;
+    QWidget *m_bar = nullptr; // on the form, first in the tab order
+    QWidget *m_nestedBar = nullptr; // in the frame, after a label
+    QWidget *m_button = nullptr; // on the form, last in the tab order
 };
 
 void TstForm::initTestCase()
@@ -96,30 +69,40 @@ void TstForm::initTestCase()
 
 void TstForm::init()
 {
-    m_form = std::make_unique<PreviewForm>();
-    m_form->resize(300, 260);
-    m_bar = new ScrollBar(Qt::Vertical, m_form.get());
-    Control::setUp(m_bar, "bar");
-    m_bar->setGeometry(10, 10, 20, 200);
-    m_frame = new Frame(QStringLiteral("Frame"), m_form.get());
-    Control::setUp(m_frame, "frame");
-    m_frame->setGeometry(50, 10, 160, 200);
-    m_label = new Label(QStringLiteral("Label"), m_frame);
-    Control::setUp(m_label, "label");
-    m_label->setGeometry(10, 30, 80, 20);
-    m_nestedBar = new ScrollBar(Qt::Vertical, m_frame);
-    Control::setUp(m_nestedBar, "nestedBar");
-    m_nestedBar->setGeometry(120, 30, 20, 150);
-    m_button = new CommandButton(m_form.get());
-    Control::setUp(m_button, "button");
-    m_button->setGeometry(230, 10, 60, 30);
-    for (ScrollBar *bar : { m_bar, m_nestedBar }) {
+    m_withhold = true;
+    m_log.clear();
+    m_loads = 0;
+    m_visibleAtLoad = true;
+    auto form = std::make_unique<TestForm>();
+    form->onLoad = [this] {
+        ++m_loads;
+        m_visibleAtLoad = m_form->isVisible();
+    };
+    form->onKey = [this](int &KeyCode, int Shift) {
+        m_log << QStringLiteral("KeyDown %1 %2").arg(KeyCode).arg(Shift);
+        if (m_withhold) {
+            KeyCode = 0;
+        }
+    };
+    // In twips, 15 to a pixel.
+    m_barControl = new ScrollBar(ControlKind::VScrollBar, "bar", form.get(), 150, 150, 300, 3000);
+    auto *frame = new Frame("frame", "Frame", form.get(), 750, 150, 2400, 3000);
+    new Label("label", "Label", frame, 150, 450, 1200, 300);
+    auto *nestedBar
+        = new ScrollBar(ControlKind::VScrollBar, "nestedBar", frame, 1800, 450, 300, 2250);
+    new CommandButton("button", form.get(), 3450, 150, 900, 450);
+    for (ScrollBar *bar : { m_barControl, nestedBar }) {
         bar->assignMin(1);
         bar->assignMax(1000);
         bar->assignSmallChange(10);
         bar->assignLargeChange(100);
         bar->assignValue(500);
     }
+    m_form = std::make_unique<QtForm>(std::move(form));
+    m_form->form().reportFatal = [](const std::string &message) { QFAIL(message.c_str()); };
+    m_bar = named(QStringLiteral("bar"));
+    m_nestedBar = named(QStringLiteral("nestedBar"));
+    m_button = named(QStringLiteral("button"));
     m_form->show();
     m_form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
@@ -136,11 +119,11 @@ void TstForm::cleanup()
 
 void TstForm::loadRunsOnceBeforeTheFirstShow()
 {
-    QCOMPARE(m_form->loads, 1);
-    QVERIFY(!m_form->visibleAtLoad);
+    QCOMPARE(m_loads, 1);
+    QVERIFY(!m_visibleAtLoad);
     m_form->hide();
     m_form->show();
-    QCOMPARE(m_form->loads, 1);
+    QCOMPARE(m_loads, 1);
 }
 
 // --- Key preview
@@ -189,11 +172,11 @@ void TstForm::withheldKeyNeverReachesTheFocusedBar()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QStringList, previewed);
 
-    auto *bar = qobject_cast<ScrollBar *>(named(focus));
+    QWidget *bar = named(focus);
     bar->setFocus();
     this->key(key, modifiers);
-    QCOMPARE(m_form->log, previewed);
-    QCOMPARE(bar->Value(), 500);
+    QCOMPARE(m_log, previewed);
+    QCOMPARE(static_cast<ScrollBar *>(m_form->form().find(focus.toStdString()))->Value(), 500);
     QCOMPARE(m_form->focusWidget(), bar);
 }
 
@@ -213,10 +196,10 @@ void TstForm::keyLeftAloneReachesTheFocusedBar()
     QFETCH(QString, previewed);
     QFETCH(int, value);
 
-    m_form->withhold = false;
+    m_withhold = false;
     this->key(key);
-    QCOMPARE(m_form->log, QStringList { previewed });
-    QCOMPARE(m_bar->Value(), value);
+    QCOMPARE(m_log, QStringList { previewed });
+    QCOMPARE(m_barControl->Value(), value);
 }
 
 void TstForm::previewRunsOncePerKeyPress_data()
@@ -237,7 +220,7 @@ void TstForm::previewRunsOncePerKeyPress()
     QFETCH(QString, focus);
     QFETCH(bool, withhold);
 
-    m_form->withhold = withhold;
+    m_withhold = withhold;
     if (focus.isEmpty()) {
         m_form->focusWidget()->clearFocus();
         QCOMPARE(m_form->focusWidget(), nullptr);
@@ -246,7 +229,7 @@ void TstForm::previewRunsOncePerKeyPress()
     }
     key(Qt::Key_A);
     key(Qt::Key_F5);
-    QCOMPARE(m_form->log, (QStringList { "KeyDown 65 0", "KeyDown 116 0" }));
+    QCOMPARE(m_log, (QStringList { "KeyDown 65 0", "KeyDown 116 0" }));
 }
 
 void TstForm::shortcutNeverTakesAPreviewedKey_data()
@@ -260,12 +243,12 @@ void TstForm::shortcutNeverTakesAPreviewedKey()
 {
     QFETCH(bool, withhold);
 
-    m_form->withhold = withhold;
+    m_withhold = withhold;
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_S), m_form.get());
     connect(shortcut, &QShortcut::activated, this,
-        [this] { m_form->log << QStringLiteral("shortcut"); });
+        [this] { m_log << QStringLiteral("shortcut"); });
     key(Qt::Key_S);
-    QCOMPARE(m_form->log, QStringList { "KeyDown 83 0" });
+    QCOMPARE(m_log, QStringList { "KeyDown 83 0" });
 }
 
 // --- Focus
@@ -283,8 +266,8 @@ void TstForm::tabAndShiftTabAreNotPreviewedAndMoveTheFocus()
         key(Qt::Key_Backtab);
         QCOMPARE(m_form->focusWidget(), expected);
     }
-    QCOMPARE(m_form->log, QStringList());
-    QCOMPARE(m_bar->Value(), 500);
+    QCOMPARE(m_log, QStringList());
+    QCOMPARE(m_barControl->Value(), 500);
 }
 
 void TstForm::framesAndLabelsNeverTakeTheFocus_data()

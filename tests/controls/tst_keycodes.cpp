@@ -1,5 +1,5 @@
 // Qt's key events mapped onto the classic virtual-key codes and modifier mask.
-#include "keycodes.h"
+#include "qtkeys.h"
 
 #include <QKeyEvent>
 #include <QTest>
@@ -54,6 +54,9 @@ void TstKeyCodes::virtualKeyCode_data()
     QTest::newRow("Down") << int(Qt::Key_Down) << none << 40;
 
     QTest::newRow("Space") << int(Qt::Key_Space) << none << 32;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << 9;
+    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                               << 9;
     QTest::newRow("A") << int(Qt::Key_A) << none << 65;
     QTest::newRow("Z") << int(Qt::Key_Z) << none << 90;
     QTest::newRow("Shift+A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ShiftModifier) << 65;

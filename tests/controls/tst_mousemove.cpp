@@ -1,35 +1,17 @@
-// Mouse-move routing: the topmost control under the pointer that raises MouseMove gets it, in its
-// own twips; a control without a handler, a scroll bar or a button ends the move there.
-#include "commandbutton.h"
-#include "control.h"
-#include "form.h"
-#include "frame.h"
-#include "label.h"
-#include "scrollbar.h"
+// Pointer moves through the Qt layer: the topmost control under the pointer that raises MouseMove
+// gets it, in its own twips; a control without a handler, a scroll bar or a button ends the move
+// there.
+#include "testform.h"
+
+#include "qtform.h"
+
+#include "controls/scrollbar.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
-
-namespace {
-
-class HoverForm : public Form
-{
-public:
-    using Form::Form;
-
-    QStringList log;
-
-protected:
-    void Form_MouseMove(int Button, int Shift, float X, float Y) override
-    {
-        log << QStringLiteral("form %1 %2 %3 %4").arg(Button).arg(Shift).arg(X).arg(Y);
-    }
-};
-
-} // namespace
 
 class TstMouseMove : public QObject
 {
@@ -43,44 +25,38 @@ private slots:
     void moveGoesToTheTopmostControlWithMouseNotifications();
 
 private:
-    template<typename Widget> Widget *add(Widget *control, const char *name, QRect geometry)
-    {
-        Control::setUp(control, name);
-        control->setGeometry(geometry);
-        return control;
-    }
-
-    std::unique_ptr<HoverForm> m_form;
+    std::unique_ptr<QtForm> m_form;
+    QStringList m_log;
 };
 
 void TstMouseMove::initTestCase()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    m_form = std::make_unique<HoverForm>();
-    m_form->resize(400, 300);
-
-    // A frame with a handler holding a label without one, a label with one, a bar and a button.
-    auto *frame
-        = add(new Frame(QStringLiteral("Frame"), m_form.get()), "frame", { 20, 20, 240, 200 });
-    add(new Label(QStringLiteral("Width"), frame), "plainLabel", { 20, 40, 100, 20 });
-    auto *hotLabel
-        = add(new Label(QStringLiteral("CONTROLS"), frame), "hotLabel", { 20, 80, 150, 20 });
-    add(new ScrollBar(Qt::Vertical, frame), "bar", { 200, 30, 20, 150 });
-    add(new CommandButton(frame), "button", { 20, 130, 60, 30 });
+    // In twips, 15 to a pixel. A frame with a handler holding a label without one, a label with
+    // one, a bar and a button.
+    auto form = std::make_unique<TestForm>();
+    auto *frame = new Frame("frame", "Frame", form.get(), 300, 300, 3600, 3000);
+    new Label("plainLabel", "Width", frame, 300, 600, 1500, 300);
+    auto *hotLabel = new Label("hotLabel", "CONTROLS", frame, 300, 1200, 2250, 300);
+    new ScrollBar(ControlKind::VScrollBar, "bar", frame, 3000, 450, 300, 2250);
+    new CommandButton("button", frame, 300, 1950, 900, 450);
 
     const auto log = [this](const char *source) {
         return [this, source](int button, int shift, float x, float y) {
-            m_form->log << QStringLiteral("%1 %2 %3 %4 %5")
-                               .arg(source)
-                               .arg(button)
-                               .arg(shift)
-                               .arg(x)
-                               .arg(y);
+            m_log << QStringLiteral("%1 %2 %3 %4 %5")
+                         .arg(source)
+                         .arg(button)
+                         .arg(shift)
+                         .arg(x)
+                         .arg(y);
         };
     };
-    connect(frame, &Frame::MouseMove, this, log("frame"));
-    connect(hotLabel, &Label::MouseMove, this, log("label"));
+    form->MouseMove.connect(log("form"));
+    frame->MouseMove.connect(log("frame"));
+    hotLabel->MouseMove.connect(log("label"));
 
+    m_form = std::make_unique<QtForm>(std::move(form));
+    m_form->form().reportFatal = [](const std::string &message) { QFAIL(message.c_str()); };
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
 }
@@ -131,9 +107,9 @@ void TstMouseMove::moveGoesToTheTopmostControlWithMouseNotifications()
     QVERIFY(target);
     // From a place no row uses, so that every row is a real move.
     QTest::mouseMove(m_form->windowHandle(), QPoint(395, 5));
-    m_form->log.clear();
+    m_log.clear();
     QTest::mouseMove(m_form->windowHandle(), target->mapTo(m_form.get(), where));
-    QCOMPARE(m_form->log, expected);
+    QCOMPARE(m_log, expected);
 }
 
 QTEST_MAIN(TstMouseMove)

@@ -1,11 +1,12 @@
-// PictureBox and its items: outer size in twips, repaints limited to what a moved item covered
-// before and after, Cls keeping the items, and the line width's valid range.
-#include "errornumber.h"
+// A drawing surface shown by the Qt layer: repaints limited to what a moved item covered before
+// and after, and Cls repainting the whole area with the items kept.
+#include "testform.h"
 
-#include "lineitem.h"
-#include "picturebox.h"
-#include "shapeitem.h"
-#include "twips.h"
+#include "qtform.h"
+#include "qtpicturebox.h"
+#include "qttwips.h"
+
+#include "controls/picturebox.h"
 
 #include <QApplication>
 #include <QPaintEvent>
@@ -22,16 +23,9 @@ private slots:
     void init();
     void cleanup();
 
-    void widthAndHeightAreTheOuterSizeInTwips_data();
-    void widthAndHeightAreTheOuterSizeInTwips();
-
     void moveRepaintsOnlyTheOldAndNewBounds_data();
     void moveRepaintsOnlyTheOldAndNewBounds();
     void clsRepaintsTheWholeAreaAndKeepsTheItems();
-
-    void borderWidthOutsideItsRangeIsInvalid_data();
-    void borderWidthOutsideItsRangeIsInvalid();
-    void eachAssignmentRaisesItemChangedOnce();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -40,8 +34,9 @@ private:
     // Lets the surface paint what is pending and returns what it painted since the last call.
     QRegion painted();
 
-    std::unique_ptr<QWidget> m_window;
-    PictureBox *m_surface = nullptr;
+    std::unique_ptr<QtForm> m_window;
+    PictureBox *m_control = nullptr;
+    QtPictureBox *m_surface = nullptr;
     LineItem *m_line = nullptr;
     ShapeItem *m_post = nullptr;
     QRegion m_painted;
@@ -79,20 +74,20 @@ qint64 area(const QRegion &region)
 
 void TstPictureBox::init()
 {
-    m_window = std::make_unique<QWidget>();
-    m_window->resize(720, 660);
-    m_surface = new PictureBox(m_window.get());
-    m_surface->setGeometry(twipsRect(0, 0, 10605, 9645));
-    m_post = m_surface->addShape(255, 855);
+    auto form = std::make_unique<TestForm>(10800, 9900); // 720 x 660 pixels
+    m_control = new PictureBox("surface", form.get(), 0, 0, 10605, 9645);
+    m_post = m_control->addShape("post", 0, 255, 855);
     m_post->setLeft(5177);
     m_post->setTop(4722);
-    m_line = m_surface->addLine();
-    m_line->setColor(Qt::red);
+    m_line = m_control->addLine("line", 0x000000FF);
     m_line->setBorderWidth(20);
     m_line->setX1(5302);
     m_line->setY1(4822);
     m_line->setX2(9302);
     m_line->setY2(4822);
+    m_window = std::make_unique<QtForm>(std::move(form));
+    m_surface = m_window->findChild<QtPictureBox *>(QStringLiteral("surface"));
+    QVERIFY(m_surface);
     m_surface->installEventFilter(this);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
@@ -125,25 +120,6 @@ QRegion TstPictureBox::painted()
     static_cast<void>(QTest::qWaitFor([&] { return m_paints > before; }, 200));
     m_paints = 0;
     return std::exchange(m_painted, {});
-}
-
-void TstPictureBox::widthAndHeightAreTheOuterSizeInTwips_data()
-{
-    QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<double>("height");
-    QTest::newRow("design size") << QSize(707, 643) << 10605.0 << 9645.0;
-    QTest::newRow("small") << QSize(100, 51) << 1500.0 << 765.0;
-}
-
-void TstPictureBox::widthAndHeightAreTheOuterSizeInTwips()
-{
-    QFETCH(QSize, pixels);
-    QFETCH(double, width);
-    QFETCH(double, height);
-    m_surface->resize(pixels);
-    QCOMPARE(m_surface->Width(), width);
-    QCOMPARE(m_surface->Height(), height);
 }
 
 void TstPictureBox::moveRepaintsOnlyTheOldAndNewBounds_data()
@@ -193,11 +169,11 @@ void TstPictureBox::moveRepaintsOnlyTheOldAndNewBounds()
 
 void TstPictureBox::clsRepaintsTheWholeAreaAndKeepsTheItems()
 {
-    m_surface->Cls();
+    m_control->Cls();
     const QRegion region = painted();
     QVERIFY((QRegion(m_surface->rect()) - region).isEmpty());
 
-    QCOMPARE(m_surface->items().size(), size_t { 2 });
+    QCOMPARE(m_control->items().size(), size_t { 2 });
     QCOMPARE(m_line->X2(), 9302.0f);
     QCOMPARE(m_post->Left(), 5177.0f);
     // Still drawn: the middle of the line is red, a point well above it is background.
@@ -206,42 +182,6 @@ void TstPictureBox::clsRepaintsTheWholeAreaAndKeepsTheItems()
     QCOMPARE(image.pixelColor(middle), QColor(Qt::red));
     QCOMPARE(image.pixelColor(middle - QPoint(0, 40)),
         m_surface->palette().color(m_surface->backgroundRole()));
-}
-
-void TstPictureBox::borderWidthOutsideItsRangeIsInvalid_data()
-{
-    QTest::addColumn<int>("pixels");
-    QTest::addColumn<int>("error");
-    QTest::newRow("zero") << 0 << 380;
-    QTest::newRow("negative") << -1 << 380;
-    QTest::newRow("beyond 8192") << 8193 << 380;
-    QTest::newRow("one") << 1 << 0;
-    QTest::newRow("8192") << 8192 << 0;
-}
-
-void TstPictureBox::borderWidthOutsideItsRangeIsInvalid()
-{
-    QFETCH(int, pixels);
-    QFETCH(int, error);
-
-    QSignalSpy changes(m_surface, &PictureBox::itemChanged);
-    QCOMPARE(errorNumber([&] { m_line->setBorderWidth(pixels); }), error);
-    QCOMPARE(m_line->BorderWidth(), error ? 20 : pixels);
-    QCOMPARE(changes.count(), error ? 0 : 1);
-}
-
-void TstPictureBox::eachAssignmentRaisesItemChangedOnce()
-{
-    QSignalSpy changes(m_surface, &PictureBox::itemChanged);
-    m_line->setX1(100);
-    m_line->setY1(200);
-    m_post->setLeft(300);
-    QCOMPARE(changes.count(), 3);
-    const SurfaceItem *line = m_line;
-    const SurfaceItem *post = m_post;
-    QCOMPARE(changes.at(0).at(0).value<const SurfaceItem *>(), line);
-    QCOMPARE(changes.at(1).at(0).value<const SurfaceItem *>(), line);
-    QCOMPARE(changes.at(2).at(0).value<const SurfaceItem *>(), post);
 }
 
 QTEST_MAIN(TstPictureBox)

@@ -1,9 +1,11 @@
-// ScrollBar: the classic range (Min may exceed Max), Change and Scroll raised synchronously, and
-// the invalid-property-value error, through assignments and through real mouse input.
-#include "errornumber.h"
+// A scroll bar shown by the Qt layer: real mouse input on the arrows, the track, the thumb and
+// the wheel reaches the control as the classic bar's Change and Scroll (Min may exceed Max).
 #include "recorder.h"
+#include "testform.h"
 
-#include "scrollbar.h"
+#include "qtscrollbar.h"
+
+#include "controls/scrollbar.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -40,12 +42,6 @@ private slots:
     void initTestCase();
     void cleanup();
 
-    // Assignments from code.
-    void assignmentRaisesChangeBeforeReturning_data();
-    void assignmentRaisesChangeBeforeReturning();
-    void invalidAssignmentThrowsAndChangesNothing_data();
-    void invalidAssignmentThrowsAndChangesNothing();
-
     // Clicks on the arrows and the track.
     void clickMovesByArrowOrPageStep_data();
     void clickMovesByArrowOrPageStep();
@@ -65,7 +61,7 @@ private slots:
     void wheelNotchWhileThumbHeldRaisesChange();
 
 private:
-    ScrollBar *makeBar(Qt::Orientation orientation, const Design &design);
+    QtScrollBar *makeBar(Qt::Orientation orientation, const Design &design);
     QPoint inWindow(QPoint barPos) const { return m_bar->mapTo(m_window.get(), barPos); }
     void press(QPoint barPos)
     {
@@ -88,7 +84,9 @@ private:
     QPoint alongFromThumb(int pixels) const;
 
     std::unique_ptr<QWidget> m_window;
-    ScrollBar *m_bar = nullptr;
+    std::unique_ptr<TestForm> m_form;
+    QtScrollBar *m_bar = nullptr;
+    ScrollBar *m_control = nullptr;
     std::unique_ptr<Recorder> m_recorder;
 };
 
@@ -107,18 +105,27 @@ void TstScrollBar::cleanup()
     m_recorder.reset();
     delete m_bar;
     m_bar = nullptr;
+    m_control = nullptr;
+    m_form.reset();
 }
 
-ScrollBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &design)
+QtScrollBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &design)
 {
-    m_bar = new ScrollBar(orientation, m_window.get());
-    m_bar->setGeometry(
-        orientation == Qt::Vertical ? QRect(60, 50, 20, 200) : QRect(50, 60, 200, 20));
-    m_bar->assignMin(design.min);
-    m_bar->assignMax(design.max);
-    m_bar->assignSmallChange(design.smallChange);
-    m_bar->assignLargeChange(design.largeChange);
-    m_bar->assignValue(design.value);
+    m_form = std::make_unique<TestForm>();
+    m_form->reportFatal = [](const std::string &message) { QFAIL(message.c_str()); };
+    const bool vertical = orientation == Qt::Vertical;
+    m_control = new ScrollBar(vertical ? ControlKind::VScrollBar : ControlKind::HScrollBar, "bar",
+        m_form.get(), vertical ? 900 : 750, vertical ? 750 : 900, vertical ? 300 : 3000,
+        vertical ? 3000 : 300);
+    m_control->assignMin(design.min);
+    m_control->assignMax(design.max);
+    m_control->assignSmallChange(design.smallChange);
+    m_control->assignLargeChange(design.largeChange);
+    m_control->assignValue(design.value);
+    m_bar = new QtScrollBar(*m_control, m_window.get());
+    if (m_bar->geometry() != (vertical ? QRect(60, 50, 20, 200) : QRect(50, 60, 200, 20))) {
+        qFatal("the bar is not where the test aims its input");
+    }
     m_bar->show();
     QApplication::processEvents();
     watch();
@@ -128,10 +135,10 @@ ScrollBar *TstScrollBar::makeBar(Qt::Orientation orientation, const Design &desi
 void TstScrollBar::watch()
 {
     m_recorder = std::make_unique<Recorder>();
-    ScrollBar *bar = m_bar;
+    ScrollBar *bar = m_control;
     const auto value = [bar] { return QString::number(bar->Value()); };
-    m_recorder->watch(bar, &ScrollBar::Change, QStringLiteral("Change"), value);
-    m_recorder->watch(bar, &ScrollBar::Scroll, QStringLiteral("Scroll"), value);
+    m_recorder->watch(bar->Change, QStringLiteral("Change"), value);
+    m_recorder->watch(bar->Scroll, QStringLiteral("Scroll"), value);
 }
 
 QPoint TstScrollBar::alongFromThumb(int pixels) const
@@ -139,100 +146,6 @@ QPoint TstScrollBar::alongFromThumb(int pixels) const
     const QPoint centre = m_bar->partRect(QStyle::SC_ScrollBarSlider).center();
     return m_bar->orientation() == Qt::Vertical ? centre + QPoint(0, pixels)
                                                 : centre + QPoint(pixels, 0);
-}
-
-// --- Assignments from code
-
-void TstScrollBar::assignmentRaisesChangeBeforeReturning_data()
-{
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("assigned");
-    QTest::addColumn<QStringList>("expected");
-
-    const QString before = QStringLiteral("before");
-    const QString after = QStringLiteral("after");
-    QTest::newRow("new value") << 1 << 1000 << 1 << 500
-                               << QStringList { before, "Change 500", after };
-    QTest::newRow("same value") << 1 << 1000 << 500 << 500 << QStringList { before, after };
-    QTest::newRow("reversed range, new value")
-        << 10000 << 1 << 1 << 4000 << QStringList { before, "Change 4000", after };
-    QTest::newRow("reversed range, same value")
-        << 10000 << 1 << 4000 << 4000 << QStringList { before, after };
-    QTest::newRow("reversed range, its top")
-        << 10000 << 1 << 1 << 10000 << QStringList { before, "Change 10000", after };
-    QTest::newRow("negative range")
-        << -100 << -10 << -50 << -10 << QStringList { before, "Change -10", after };
-}
-
-void TstScrollBar::assignmentRaisesChangeBeforeReturning()
-{
-    QFETCH(int, min);
-    QFETCH(int, max);
-    QFETCH(int, start);
-    QFETCH(int, assigned);
-    QFETCH(QStringList, expected);
-
-    makeBar(Qt::Vertical, { min, max, 1, 1, start });
-    m_recorder->mark(QStringLiteral("before"));
-    m_bar->assignValue(assigned);
-    m_recorder->mark(QStringLiteral("after"));
-    QCOMPARE(m_recorder->take(), expected);
-    QCOMPARE(m_bar->Value(), assigned);
-}
-
-void TstScrollBar::invalidAssignmentThrowsAndChangesNothing_data()
-{
-    QTest::addColumn<int>("min");
-    QTest::addColumn<int>("max");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<int>("argument");
-
-    QTest::newRow("Value above Max") << 1 << 1000 << "Value" << 1001;
-    QTest::newRow("Value below Min") << 1 << 1000 << "Value" << 0;
-    QTest::newRow("Value above a reversed Min") << 10000 << 1 << "Value" << 10001;
-    QTest::newRow("Value below a reversed Max") << 10000 << 1 << "Value" << 0;
-    QTest::newRow("Value beyond 16 bits") << -32768 << 32767 << "Value" << 32768;
-    QTest::newRow("Value below 16 bits") << -32768 << 32767 << "Value" << -32769;
-    QTest::newRow("Min beyond 16 bits") << 1 << 1000 << "Min" << 32768;
-    QTest::newRow("Min below 16 bits") << 1 << 1000 << "Min" << -32769;
-    QTest::newRow("Max beyond 16 bits") << 1 << 1000 << "Max" << 40000;
-    QTest::newRow("Max below 16 bits") << 1 << 1000 << "Max" << -40000;
-    QTest::newRow("SmallChange zero") << 1 << 1000 << "SmallChange" << 0;
-    QTest::newRow("LargeChange zero") << 1 << 1000 << "LargeChange" << 0;
-    QTest::newRow("LargeChange beyond 16 bits") << 1 << 1000 << "LargeChange" << 32768;
-}
-
-void TstScrollBar::invalidAssignmentThrowsAndChangesNothing()
-{
-    QFETCH(int, min);
-    QFETCH(int, max);
-    QFETCH(QString, property);
-    QFETCH(int, argument);
-
-    const int start = (min + max) / 2;
-    makeBar(Qt::Vertical, { min, max, 10, 100, start });
-    const int number = errorNumber([&] {
-        if (property == QLatin1String("Value")) {
-            m_bar->assignValue(argument);
-        } else if (property == QLatin1String("Min")) {
-            m_bar->assignMin(argument);
-        } else if (property == QLatin1String("Max")) {
-            m_bar->assignMax(argument);
-        } else if (property == QLatin1String("SmallChange")) {
-            m_bar->assignSmallChange(argument);
-        } else {
-            m_bar->assignLargeChange(argument);
-        }
-    });
-    QCOMPARE(number, 380);
-    QCOMPARE(m_bar->Min(), min);
-    QCOMPARE(m_bar->Max(), max);
-    QCOMPARE(m_bar->Value(), start);
-    QCOMPARE(m_bar->SmallChange(), 10);
-    QCOMPARE(m_bar->LargeChange(), 100);
-    QCOMPARE(m_recorder->take(), QStringList());
 }
 
 // --- Clicks on the arrows and the track
@@ -324,7 +237,7 @@ void TstScrollBar::otherButtonsDoNothing()
     const QPoint track = m_bar->partRect(QStyle::SC_ScrollBarAddPage).center();
     QTest::mouseClick(m_window->windowHandle(), button, {}, inWindow(track));
     QVERIFY(!menuShown);
-    QCOMPARE(m_bar->Value(), 5000);
+    QCOMPARE(m_control->Value(), 5000);
     QCOMPARE(m_recorder->take(), QStringList());
 }
 
@@ -367,9 +280,9 @@ void TstScrollBar::thumbAtAnEndGivesThatEndsValue()
     press(grip);
     moveTo(alongFromThumb(overshoot / 2));
     moveTo(grip + (orientation == Qt::Vertical ? QPoint(0, overshoot) : QPoint(overshoot, 0)));
-    QCOMPARE(m_bar->Value(), expected);
+    QCOMPARE(m_control->Value(), expected);
     release(grip + (orientation == Qt::Vertical ? QPoint(0, overshoot) : QPoint(overshoot, 0)));
-    QCOMPARE(m_bar->Value(), expected);
+    QCOMPARE(m_control->Value(), expected);
     const QStringList log = m_recorder->take();
     QVERIFY(!log.isEmpty());
     QCOMPARE(log.last(), QStringLiteral("Change %1").arg(expected));
@@ -386,7 +299,7 @@ void TstScrollBar::dragRaisesScrollPerPositionThenChange()
     QList<int> seen;
     for (const int offset : { 20, 40, 20 }) {
         moveTo(grip + QPoint(0, offset));
-        seen << m_bar->Value();
+        seen << m_control->Value();
         QCOMPARE(m_recorder->take(), QStringList { QStringLiteral("Scroll %1").arg(seen.last()) });
     }
     // Down on a reversed bar is towards the smaller values.
@@ -396,7 +309,7 @@ void TstScrollBar::dragRaisesScrollPerPositionThenChange()
 
     release(grip + QPoint(0, 20));
     QCOMPARE(m_recorder->take(), QStringList { QStringLiteral("Change %1").arg(seen[0]) });
-    QCOMPARE(m_bar->Value(), seen[0]);
+    QCOMPARE(m_control->Value(), seen[0]);
 }
 
 void TstScrollBar::dragBackToTheStartRaisesNoChange()
@@ -406,13 +319,13 @@ void TstScrollBar::dragBackToTheStartRaisesNoChange()
     const QPoint grip = alongFromThumb(0);
     press(grip);
     moveTo(grip + QPoint(0, 30));
-    const int away = m_bar->Value();
+    const int away = m_control->Value();
     QVERIFY(away < 20);
     moveTo(grip);
     release(grip);
     QCOMPARE(
         m_recorder->take(), (QStringList { QStringLiteral("Scroll %1").arg(away), "Scroll 20" }));
-    QCOMPARE(m_bar->Value(), 20);
+    QCOMPARE(m_control->Value(), 20);
 }
 
 void TstScrollBar::pressAndReleaseOnTheThumbRaisesNothing()
@@ -422,7 +335,7 @@ void TstScrollBar::pressAndReleaseOnTheThumbRaisesNothing()
     press(grip);
     release(grip);
     QCOMPARE(m_recorder->take(), QStringList());
-    QCOMPARE(m_bar->Value(), 500);
+    QCOMPARE(m_control->Value(), 500);
 }
 
 // --- The wheel
@@ -490,7 +403,7 @@ void TstScrollBar::wheelNotchWhileThumbHeldRaisesChange()
     // Released where it was pressed: the notch's Change was the only one.
     release(grip);
     QCOMPARE(m_recorder->take(), QStringList());
-    QCOMPARE(m_bar->Value(), 5010);
+    QCOMPARE(m_control->Value(), 5010);
 }
 
 QTEST_MAIN(TstScrollBar)

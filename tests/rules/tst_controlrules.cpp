@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <limits>
 #include <string>
 #include <vector>
@@ -49,6 +50,15 @@ struct Window : Form
     }
 };
 
+// A row's description as a test name: letters and digits, the rest underscores.
+std::string testName(std::string what)
+{
+    for (char &c : what) {
+        c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return what;
+}
+
 ScrollBar *bar(Control *container, int min, int max, int small = 1, int large = 10)
 {
     auto *made = new ScrollBar(ControlKind::VScrollBar, "bar", container, 0, 0, 300, 1200);
@@ -61,21 +71,45 @@ ScrollBar *bar(Control *container, int min, int max, int small = 1, int large = 
 
 } // namespace
 
-TEST(ScrollBar, AssignmentRaisesChangeOnlyForANewValue)
+struct Assignment
 {
+    const char *what;
+    int min, max, start, assigned;
+    Events expected;
+};
+
+class ScrollBarAssignment : public testing::TestWithParam<Assignment>
+{ };
+
+TEST_P(ScrollBarAssignment, RaisesChangeBeforeReturningOnlyForANewValue)
+{
+    const Assignment &row = GetParam();
     Window window;
-    ScrollBar *scroll = bar(&window, 1, 1000);
-    scroll->assignValue(1);
+    ScrollBar *scroll = bar(&window, row.min, row.max);
+    scroll->assignValue(row.start);
     BarRecord record(*scroll);
-    scroll->assignValue(1);
-    scroll->assignValue(500);
-    scroll->assignValue(500);
-    EXPECT_EQ(record.events, Events({ "Change 500" }));
+    record.events.push_back("before");
+    scroll->assignValue(row.assigned);
+    record.events.push_back("after");
+    EXPECT_EQ(record.events, row.expected);
+    EXPECT_EQ(scroll->Value(), row.assigned);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rules, ScrollBarAssignment,
+    testing::Values(Assignment { "new value", 1, 1000, 1, 500, { "before", "Change 500", "after" } },
+        Assignment { "same value", 1, 1000, 500, 500, { "before", "after" } },
+        Assignment { "reversed range, new value", 10000, 1, 1, 4000,
+            { "before", "Change 4000", "after" } },
+        Assignment { "reversed range, same value", 10000, 1, 4000, 4000, { "before", "after" } },
+        Assignment { "reversed range, its top", 10000, 1, 1, 10000,
+            { "before", "Change 10000", "after" } },
+        Assignment { "negative range", -100, -10, -50, -10, { "before", "Change -10", "after" } }),
+    [](const auto &info) { return testName(info.param.what); });
 
 struct BadAssignment
 {
     const char *what;
+    int min, max;
     void (*assign)(ScrollBar &);
 };
 
@@ -84,33 +118,42 @@ class ScrollBarBadAssignment : public testing::TestWithParam<BadAssignment>
 
 TEST_P(ScrollBarBadAssignment, ThrowsInvalidPropertyValueAndChangesNothing)
 {
+    const BadAssignment &row = GetParam();
     Window window;
-    ScrollBar *scroll = bar(&window, 1, 1000, 2, 20);
-    scroll->assignValue(7);
+    ScrollBar *scroll = bar(&window, row.min, row.max, 10, 100);
+    const int start = (row.min + row.max) / 2;
+    scroll->assignValue(start);
     BarRecord record(*scroll);
-    EXPECT_EQ(errorOf([&] { GetParam().assign(*scroll); }), Kind::InvalidPropertyValue);
-    EXPECT_EQ(scroll->Min(), 1);
-    EXPECT_EQ(scroll->Max(), 1000);
-    EXPECT_EQ(scroll->Value(), 7);
-    EXPECT_EQ(scroll->SmallChange(), 2);
-    EXPECT_EQ(scroll->LargeChange(), 20);
+    EXPECT_EQ(errorOf([&] { row.assign(*scroll); }), Kind::InvalidPropertyValue);
+    EXPECT_EQ(scroll->Min(), row.min);
+    EXPECT_EQ(scroll->Max(), row.max);
+    EXPECT_EQ(scroll->Value(), start);
+    EXPECT_EQ(scroll->SmallChange(), 10);
+    EXPECT_EQ(scroll->LargeChange(), 100);
     EXPECT_TRUE(record.events.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Rules, ScrollBarBadAssignment,
-    testing::Values(BadAssignment { "value above Max", [](ScrollBar &b) { b.assignValue(1001); } },
-        BadAssignment { "value below Min", [](ScrollBar &b) { b.assignValue(0); } },
-        BadAssignment { "Max beyond 16 bits", [](ScrollBar &b) { b.assignMax(32768); } },
-        BadAssignment { "Min beyond 16 bits", [](ScrollBar &b) { b.assignMin(-32769); } },
-        BadAssignment { "small step 0", [](ScrollBar &b) { b.assignSmallChange(0); } },
-        BadAssignment { "large step 0", [](ScrollBar &b) { b.assignLargeChange(0); } }),
-    [](const auto &info) {
-        std::string name = info.param.what;
-        for (char &c : name) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    testing::Values(
+        BadAssignment { "Value above Max", 1, 1000, [](ScrollBar &b) { b.assignValue(1001); } },
+        BadAssignment { "Value below Min", 1, 1000, [](ScrollBar &b) { b.assignValue(0); } },
+        BadAssignment {
+            "Value above a reversed Min", 10000, 1, [](ScrollBar &b) { b.assignValue(10001); } },
+        BadAssignment {
+            "Value below a reversed Max", 10000, 1, [](ScrollBar &b) { b.assignValue(0); } },
+        BadAssignment {
+            "Value beyond 16 bits", -32768, 32767, [](ScrollBar &b) { b.assignValue(32768); } },
+        BadAssignment {
+            "Value below 16 bits", -32768, 32767, [](ScrollBar &b) { b.assignValue(-32769); } },
+        BadAssignment { "Min beyond 16 bits", 1, 1000, [](ScrollBar &b) { b.assignMin(32768); } },
+        BadAssignment { "Min below 16 bits", 1, 1000, [](ScrollBar &b) { b.assignMin(-32769); } },
+        BadAssignment { "Max beyond 16 bits", 1, 1000, [](ScrollBar &b) { b.assignMax(40000); } },
+        BadAssignment { "Max below 16 bits", 1, 1000, [](ScrollBar &b) { b.assignMax(-40000); } },
+        BadAssignment { "SmallChange zero", 1, 1000, [](ScrollBar &b) { b.assignSmallChange(0); } },
+        BadAssignment { "LargeChange zero", 1, 1000, [](ScrollBar &b) { b.assignLargeChange(0); } },
+        BadAssignment { "LargeChange beyond 16 bits", 1, 1000,
+            [](ScrollBar &b) { b.assignLargeChange(32768); } }),
+    [](const auto &info) { return testName(info.param.what); });
 
 TEST(ScrollBar, ARangeThatExcludesTheValueMovesItAndRaisesChange)
 {
@@ -217,6 +260,52 @@ TEST(OptionButton, SelectingOneClearsItsGroupAndClicksOnce)
     EXPECT_FALSE(b->isTabStop());
 }
 
+struct OptionAssignment
+{
+    const char *what;
+    const char *selected; // the button selected beforehand, if any
+    const char *assigned; // the button set to true
+    Events expected;
+};
+
+class OptionButtonAssignment : public testing::TestWithParam<OptionAssignment>
+{ };
+
+TEST_P(OptionButtonAssignment, SelectsClearsTheOtherAndRaisesClickAtOnce)
+{
+    const OptionAssignment &row = GetParam();
+    Window window;
+    auto *container = new Frame("container", {}, &window, 0, 0, 3000, 1200);
+    auto *a = new OptionButton("a", "A", container, 0, 0, 2700, 450);
+    auto *b = new OptionButton("b", "B", container, 0, 600, 2700, 450);
+    const auto button = [&](const std::string &name) { return name == "a" ? a : b; };
+    Events events;
+    // Which buttons are selected, as the Click handler would read them.
+    const auto state = [&] {
+        return "a=" + std::to_string(a->Value()) + " b=" + std::to_string(b->Value());
+    };
+    a->Click.connect([&] { events.push_back("a.Click " + state()); });
+    b->Click.connect([&] { events.push_back("b.Click " + state()); });
+    if (*row.selected) {
+        button(row.selected)->assignValue(true);
+    }
+    events.clear();
+    events.push_back("before");
+    button(row.assigned)->assignValue(true);
+    events.push_back("after");
+    EXPECT_EQ(events, row.expected);
+    EXPECT_EQ(a->Value(), std::string(row.assigned) == "a");
+    EXPECT_EQ(b->Value(), std::string(row.assigned) == "b");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, OptionButtonAssignment,
+    testing::Values(
+        OptionAssignment { "first selection", "", "a", { "before", "a.Click a=1 b=0", "after" } },
+        OptionAssignment { "the other one", "a", "b", { "before", "b.Click a=0 b=1", "after" } },
+        OptionAssignment { "and back", "b", "a", { "before", "a.Click a=1 b=0", "after" } },
+        OptionAssignment { "the selected one again", "a", "a", { "before", "after" } }),
+    [](const auto &info) { return testName(info.param.what); });
+
 TEST(ControlArray, AnIndexWithoutAMemberIsSubscriptOutOfRange)
 {
     Window window;
@@ -231,6 +320,21 @@ TEST(ControlArray, AnIndexWithoutAMemberIsSubscriptOutOfRange)
     EXPECT_EQ(clicked, std::vector<int>({ 3, 1 }));
     EXPECT_EQ(errorOf([&] { buttons(2); }), Kind::SubscriptOutOfRange);
     EXPECT_EQ(errorOf([&] { buttons(0); }), Kind::SubscriptOutOfRange);
+
+    // A grid of nine buttons and a pair of bars, as the window has them.
+    ControlArray<CommandButton> grid;
+    for (int index = 1; index <= 9; ++index) {
+        grid.add(index, new CommandButton("g_" + std::to_string(index), &window, 0, 0, 1, 1));
+    }
+    ControlArray<ScrollBar> bars;
+    bars.add(1, bar(&window, 10000, 1));
+    bars.add(2, bar(&window, 10000, 1));
+    for (const int index : { 0, 10, -1 }) {
+        EXPECT_EQ(errorOf([&] { grid(index); }), Kind::SubscriptOutOfRange) << index;
+    }
+    for (const int index : { 0, 3 }) {
+        EXPECT_EQ(errorOf([&] { bars(index); }), Kind::SubscriptOutOfRange) << index;
+    }
 }
 
 TEST(Form, KeyPreviewSeesEveryKeyButFocusNavigation)
@@ -319,8 +423,47 @@ TEST(SurfaceItems, BorderWidthOutsideOneTo8192IsInvalid)
     Window window;
     auto *surface = new PictureBox("surface", &window, 0, 0, 3000, 3000);
     LineItem *line = surface->addLine("line", 0);
-    EXPECT_EQ(errorOf([&] { line->setBorderWidth(0); }), Kind::InvalidPropertyValue);
-    EXPECT_EQ(errorOf([&] { line->setBorderWidth(8193); }), Kind::InvalidPropertyValue);
-    EXPECT_EQ(errorOf([&] { line->setBorderWidth(8192); }), std::nullopt);
-    EXPECT_EQ(line->BorderWidth(), 8192);
+    line->setBorderWidth(20);
+    int changes = 0;
+    surface->itemChanged.connect([&](const SurfaceItem &) { ++changes; });
+    const struct
+    {
+        int pixels;
+        bool valid;
+    } rows[] = { { 0, false }, { -1, false }, { 8193, false }, { 1, true }, { 8192, true } };
+    for (const auto &row : rows) {
+        const int widthBefore = line->BorderWidth();
+        const int changesBefore = changes;
+        const auto error = errorOf([&] { line->setBorderWidth(row.pixels); });
+        EXPECT_EQ(error, row.valid ? std::nullopt : std::optional(Kind::InvalidPropertyValue))
+            << row.pixels;
+        EXPECT_EQ(line->BorderWidth(), row.valid ? row.pixels : widthBefore) << row.pixels;
+        EXPECT_EQ(changes - changesBefore, row.valid ? 1 : 0) << row.pixels;
+    }
+}
+
+TEST(SurfaceItems, EachAssignmentRaisesItemChangedOnce)
+{
+    Window window;
+    auto *surface = new PictureBox("surface", &window, 0, 0, 10605, 9645);
+    ShapeItem *post = surface->addShape("post", 0, 255, 855);
+    LineItem *line = surface->addLine("line", 0x000000FF);
+    std::vector<const SurfaceItem *> changed;
+    surface->itemChanged.connect([&](const SurfaceItem &item) { changed.push_back(&item); });
+    line->setX1(100);
+    line->setY1(200);
+    post->setLeft(300);
+    post->setLeft(300); // the same value: still told
+    EXPECT_EQ(changed, (std::vector<const SurfaceItem *> { line, line, post, post }));
+}
+
+TEST(PictureBox, WidthAndHeightAreTheOuterSizeInTwips)
+{
+    Window window;
+    auto *surface = new PictureBox("surface", &window, 0, 0, 10605, 9645);
+    EXPECT_EQ(surface->Width(), 10605.0);
+    EXPECT_EQ(surface->Height(), 9645.0);
+    surface->Move(0, 0, 1500, 765);
+    EXPECT_EQ(surface->Width(), 1500.0);
+    EXPECT_EQ(surface->Height(), 765.0);
 }
