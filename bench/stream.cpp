@@ -94,7 +94,7 @@ struct StreamResult
 
 // Delivers `total` events, one each millisecond, then waits for the picture to settle.
 StreamResult runStream(
-    QWidget *window, PictureBox *surface, int total, const std::function<void()> &deliver)
+    QWidget *window, QWidget *surface, int total, const std::function<void()> &deliver)
 {
     TimedApplication *app = timedApp();
     StreamResult result;

@@ -1,5 +1,7 @@
 #include "thumbdrag.h"
 
+#include "qtscrollbar.h"
+
 #include "controls/scrollbar.h"
 
 #include <QStyle>
