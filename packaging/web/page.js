@@ -40,6 +40,7 @@
   window.armdrawReady = function (handler) {
     handle = handler;
     for (const key of early.splice(0)) handle(key);
+    document.documentElement.classList.add("armdraw-ready"); // for the tests and the bench
   };
 
   // --- The on-page keypad -------------------------------------------------------------------
