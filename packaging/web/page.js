@@ -1,6 +1,7 @@
 // The page around the window: the key preview (keys wait here until the module is ready, so that
-// none pressed early is lost), the on-page keypad, page zoom on small screens, and the offline
-// copy. The window itself is already in the page; the module (armdraw.js) attaches to it.
+// none pressed early is lost), the on-page keypad, page zoom on small screens, the offline copy,
+// and the module's loading. The window itself is already in the page; the module (armdraw.js)
+// attaches to it.
 "use strict";
 (function () {
   const page = document.getElementById("page");
@@ -134,4 +135,12 @@
     });
   }
   windowFocus();
+
+  // The module comes once the window has shown with its fonts, so that it never delays the first
+  // frame; a key pressed meanwhile waits for it above.
+  document.fonts.ready.then(() => requestAnimationFrame(() => setTimeout(() => {
+    const module = document.createElement("script");
+    module.src = "armdraw.js";
+    document.head.append(module);
+  })));
 })();

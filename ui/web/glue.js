@@ -125,6 +125,21 @@ var armdraw = (function () {
     hover(event);
   }
 
+  // A wheel notch over a bar is one arrow step, whatever pixels or lines the browser counts it in.
+  var wheeled = 0;
+  function onWheel(event) {
+    var bar = event.target.closest && event.target.closest(".sb");
+    if (!bar || stopped) return;
+    event.preventDefault();
+    var delta = event.deltaY || event.deltaX;
+    wheeled += event.deltaMode === 1 ? delta / 3 : event.deltaMode === 2 ? delta : delta / 100;
+    while (Math.abs(wheeled) >= 0.5) {
+      var towards = wheeled > 0 ? 1 : -1;
+      wheeled -= towards;
+      _web_arrow(indices.get(bar), towards);
+    }
+  }
+
   // --- What the module calls ----------------------------------------------------------------
 
   return {
@@ -216,6 +231,7 @@ var armdraw = (function () {
         showFocus(index);
         _web_focused(index);
       });
+      form.addEventListener("wheel", onWheel, { passive: false });
       form.addEventListener("contextmenu", function (event) { event.preventDefault(); });
       var text = _web_key_text();
       window["armdrawReady"](function (key) {
