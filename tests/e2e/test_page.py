@@ -162,6 +162,31 @@ class AccessibilityTest(harness.DevToolsTestCase):
         self.assertArm(replace(arm, radius1=2000))
 
 
+class EarlyKeyTest(harness.DevToolsTestCase):
+
+    def test_a_key_pressed_before_the_module_is_ready_is_kept(self):
+        # On a slow link the window shows a second before the module has loaded; no offline copy
+        # may answer instead.
+        self.app.evaluate("navigator.serviceWorker.getRegistrations()"
+                          ".then(all => Promise.all(all.map(r => r.unregister()))).then(() => true)")
+        self.app.send("Network.enable")
+        self.app.send("Network.setCacheDisabled", cacheDisabled=True)
+        self.app.send("Network.emulateNetworkConditions", offline=False, latency=150,
+                      downloadThroughput=1.6e6 / 8, uploadThroughput=750e3 / 8)
+        self.app.send("Page.navigate", url=self.app.url)
+
+        def window_shown():
+            try:
+                return self.app.evaluate("typeof armdrawReady === 'function' && !!document.getElementById('frmMain')")
+            except harness.HarnessError:  # the old page is still going
+                return False
+        self.waitForPage(window_shown, "the window before the module")
+        self.assertFalse(self.app.evaluate("document.documentElement.classList.contains('armdraw-ready')"))
+        self.app.keys(KEYPAD_3, "space")
+        self.app.wait_for_page(60)
+        self.assertArm(Arm(angle1=5).with_mode(True))
+
+
 class FatalErrorTest(harness.DevToolsTestCase):
 
     def test_an_overflow_shows_the_message_and_removes_the_window(self):
