@@ -64,9 +64,9 @@ windows:
 windows-test: windows
 	@scripts/windows test
 
-# The browser: Qt for WebAssembly built once into ~/.cache/armdraw (about 15 minutes on 2 cores),
-# then the program built into build/web, its page installed into build/web/site and zipped; not
-# part of `make test`.
+# The browser: the window on the page's own elements, compiled with emscripten into build/web (no
+# toolkit; about a minute), its page installed into build/web/site and zipped; not part of
+# `make test`.
 web:
 	@scripts/install-deps linux web
 	@scripts/web build
@@ -77,8 +77,9 @@ web-run: web
 	@echo "armdraw: open http://127.0.0.1:$(WEB_PORT)/armdraw.html (Ctrl+C stops the server)"
 	@/usr/bin/python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory build/web/site
 
-# The browser build: core's unit tests under node, the end-to-end tests in Chromium and Firefox
-# ESR on private Xvfb displays, and the page's size and first paint against a bare Qt page.
+# The browser build: the unit tests under node, the end-to-end tests in Chromium, Firefox ESR and
+# WebKitGTK on private Xvfb displays, the page checks over DevTools, and the page's size and first
+# frame against a static copy of it.
 web-test: web
 	@scripts/web test
 

@@ -8,7 +8,8 @@ const CACHE = "armdraw-@PROJECT_VERSION@";
 self.addEventListener("install", event => {
   event.waitUntil((async () => {
     const cache = await caches.open(CACHE);
-    await cache.addAll(["armdraw.html", "page.js", "qtloader.js", "armdraw.svg", "armdraw-48.png"]);
+    await cache.addAll(["armdraw.html", "armdraw.css", "page.js", "armdraw.js", "armdraw.wasm",
+      "tahoma.woff2", "tahomabd.woff2", "armdraw.svg"]);
     await self.skipWaiting();
   })());
 });

@@ -27,7 +27,12 @@ class KeyboardTest(harness.X11TestCase):
         keys = ["shift+" + KEYPAD_3, "ctrl+" + KEYPAD_3, "shift+" + KEYPAD_1, "ctrl+" + KEYPAD_6,
                 "shift+" + KEYPAD_6, "ctrl+" + KEYPAD_4]
         self.app.keys(*keys)
-        self.assertArm(Arm(angle1=5, angle2=95))
+        if self.launcher.opens_page:
+            # In the browser a key with Ctrl is the browser's (Ctrl+3 is its third tab): only the
+            # Shift ones turn.
+            self.assertArm(Arm(angle1=0, angle2=95))
+        else:
+            self.assertArm(Arm(angle1=5, angle2=95))
 
     def test_other_keys_leave_the_arm_and_the_focused_bar_alone(self):
         self.app.set_num_lock(True)

@@ -52,7 +52,7 @@ class DevToolsPage(_Window):
 
         with open(self.log_path, "wb") as log:
             self.process = subprocess.Popen(
-                [CHROMIUM, "--headless=new", "--no-sandbox", "--enable-unsafe-swiftshader", "--use-angle=swiftshader",
+                [CHROMIUM, "--headless=new", "--no-sandbox",
                  "--remote-debugging-pipe", "--no-first-run", "--no-default-browser-check",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync", "--disable-quic",
                  "--force-device-scale-factor=1", f"--user-data-dir={self.profile}",
@@ -124,7 +124,7 @@ class DevToolsPage(_Window):
     def wait_for_page(self, timeout):
         deadline = time.monotonic() + timeout
         while not self.evaluate("document.readyState === 'complete' && "
-                                "getComputedStyle(document.getElementById('qtcanvas')).visibility === 'visible'"):
+                                "document.documentElement.classList.contains('armdraw-ready')"):
             if time.monotonic() > deadline:
                 raise HarnessError(f"the page showed no window within {timeout} s; Chromium's log:\n{self.log()[-3000:]}")
             time.sleep(0.1)
@@ -158,22 +158,22 @@ class DevToolsPage(_Window):
 
     def window_point(self, point):
         """Where a window pixel is, for a touch."""
-        left, top, width, _ = self.rect("#qtcanvas")
+        left, top, width, _ = self.rect("#window")
         return left + point[0] * width / WINDOW_SIZE[0], top + point[1] * width / WINDOW_SIZE[0]
 
     # Input as the X11 session's App takes it: keys by the harness's names, and the pointer's
     # clicks and drags as a finger's taps and swipes, at window pixels.
 
     def keys(self, *names):
-        """Key events as the page's canvas gets them; Chromium's own go astray after a change of
+        """Key events as the focused element gets them; Chromium's own go astray after a change of
         emulated screen."""
         for name in names:
             key, code, location = KEYS[name]
-            self.evaluate(f"""(canvas => {{
+            self.evaluate(f"""(target => {{
                 for (const type of ["keydown", "keyup"])
-                    canvas.dispatchEvent(new KeyboardEvent(type, {{ key: {json.dumps(key)}, code: "{code}",
+                    target.dispatchEvent(new KeyboardEvent(type, {{ key: {json.dumps(key)}, code: "{code}",
                         location: {location}, bubbles: true, cancelable: true }}));
-            }})(document.getElementById("qtcanvas"))""")
+            }})(document.activeElement || document.body)""")
 
     def click(self, point, times=1):
         for _ in range(times):
@@ -206,7 +206,7 @@ class DevToolsPage(_Window):
     def capture(self):
         """The window, scaled back to its own pixels from however the page shows it."""
         self._check_alive()
-        left, top, width, height = self.rect("#qtcanvas", on_screen=True)
+        left, top, width, height = self.rect("#window", on_screen=True)
         # A screenshot from the compositor's surface, in device pixels, re-sends a held touch at a
         # third of its place at a device scale of 3: under a finger, one in the screen's CSS pixels.
         shot = base64.b64decode(self.send("Page.captureScreenshot", format="png",
