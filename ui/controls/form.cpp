@@ -1,6 +1,7 @@
 #include "form.h"
 
 #include "keycodes.h"
+#include "twips.h"
 #include "runtimeerror.h"
 
 #include <algorithm>
@@ -36,20 +37,34 @@ Form::KeyRoute Form::keyDown(int keyCode, int shift)
 
 namespace {
 
-Control *topmostAt(Control &control, float x, float y)
+// Where a toolkit shows a control's edge: on the whole pixel nearest its design place, relative
+// to its container's, as both the desktop's widgets and the page's elements are placed.
+float shownEdge(int twips)
+{
+    return static_cast<float>(twipsToPixels(twips) * TwipsPerPixel);
+}
+
+struct Hit
+{
+    Control *control;
+    float x; // the point in the control's own twips
+    float y;
+};
+
+Hit topmostAt(Control &control, float x, float y)
 {
     // Later children lie on top of earlier ones.
     const auto &children = control.children();
     for (auto child = children.rbegin(); child != children.rend(); ++child) {
         Control &candidate = **child;
-        const float left = static_cast<float>(candidate.Left());
-        const float top = static_cast<float>(candidate.Top());
-        if (x >= left && y >= top && x < left + static_cast<float>(candidate.Width())
-            && y < top + static_cast<float>(candidate.Height())) {
+        const float left = shownEdge(candidate.Left());
+        const float top = shownEdge(candidate.Top());
+        if (x >= left && y >= top && x < left + shownEdge(candidate.Width())
+            && y < top + shownEdge(candidate.Height())) {
             return topmostAt(candidate, x - left, y - top);
         }
     }
-    return &control;
+    return { &control, x, y };
 }
 
 void collectTabStops(Control &control, std::vector<Control *> &stops)
@@ -66,15 +81,13 @@ void collectTabStops(Control &control, std::vector<Control *> &stops)
 
 Control *Form::controlAt(float x, float y)
 {
-    return topmostAt(*this, x, y);
+    return topmostAt(*this, x, y).control;
 }
 
 void Form::mouseMoved(float x, float y, int button, int shift)
 {
-    Control *target = controlAt(x, y);
-    const auto localX = x - static_cast<float>(target->windowLeft());
-    const auto localY = y - static_cast<float>(target->windowTop());
-    deliver([&] { target->MouseMove(button, shift, localX, localY); });
+    const Hit hit = topmostAt(*this, x, y);
+    deliver([&] { hit.control->MouseMove(button, shift, hit.x, hit.y); });
 }
 
 std::vector<Control *> Form::tabStops()
