@@ -9,11 +9,7 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#ifdef Q_OS_WASM
-#include "webpage.h"
-#else
 #include <QMessageBox>
-#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,14 +47,7 @@ void Application::reportFatal(const RuntimeError &error)
 
 void Application::showFatal(const QString &message)
 {
-#ifdef Q_OS_WASM
-    // A page cannot block in a message box. The page shows the message and takes the window
-    // away, so no input reaches it again; abort() then unwinds the failed handler.
-    callPage("armdrawFatal", message);
-    std::abort();
-#else
     QMessageBox::critical(nullptr, applicationName(), message);
     // exit() would return into the handler that failed; nothing of it may run on.
     std::_Exit(1);
-#endif
 }

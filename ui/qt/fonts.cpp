@@ -9,11 +9,7 @@ void loadClassicFonts()
     if (QFontDatabase::families().contains(QStringLiteral("Tahoma"))) {
         return;
     }
-#ifdef Q_OS_WASM
-    const QString folder = QStringLiteral(":/fonts/"); // compiled in: a page has no font files
-#else
     const QString folder = QStringLiteral("/usr/share/wine/fonts/");
-#endif
     for (const QString &file : { QStringLiteral("tahoma.ttf"), QStringLiteral("tahomabd.ttf") }) {
         if (QFile::exists(folder + file)) {
             QFontDatabase::addApplicationFont(folder + file);

@@ -5,9 +5,6 @@
 
 #include "application.h"
 #include "qtform.h"
-#ifdef Q_OS_WASM
-#include "webpage.h"
-#endif
 
 #include <QIcon>
 
@@ -26,14 +23,9 @@ int runProgram(Application &app)
     }
     app.setWindowIcon(icon);
 
-    // On the heap, not in this function's stack frame: in the browser exec() leaves this function
-    // for good while the event loop runs on, and the frame's stack is used again.
     const auto window = std::make_unique<QtForm>(std::make_unique<frmMain>());
     try {
         window->show();
-#ifdef Q_OS_WASM
-        attachToPage(window.get());
-#endif
     } catch (const RuntimeError &error) {
         Application::reportFatal(error);
     }

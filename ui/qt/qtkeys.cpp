@@ -31,7 +31,7 @@ int keypadCode(int key)
         return 111;
     case Qt::Key_Enter:
         return 13;
-    case Qt::Key_Pause: // keypad 5 with Num Lock off in the browser, whose "Clear" Qt names so
+    case Qt::Key_Pause: // keypad 5 with Num Lock off, where a platform names its "Clear" so
         return 12;
     default:
         return 0; // not a keypad-only key: same code as the main keyboard's
@@ -102,8 +102,6 @@ int mainKeyboardCode(int key)
 
 } // namespace
 
-// In the browser, Qt gives no native codes: key() comes from the DOM's key name and the keypad
-// modifier from its location, which the rules above read as on the desktop.
 int virtualKeyCode(const QKeyEvent &event)
 {
     const int key = event.key();

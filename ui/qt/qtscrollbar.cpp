@@ -123,9 +123,8 @@ void QtScrollBar::paintEvent(QPaintEvent *event)
 void QtScrollBar::wheelEvent(QWheelEvent *event)
 {
     // One notch (120) is one arrow click, towards the top or left end for a turn away from the
-    // user. A browser gives a notch in its own pixels (Chromium 120, Firefox 114, others 100), so a
-    // turn of more than half a notch counts in whole notches, rounded; finer ones (touchpads,
-    // high-resolution wheels) add up.
+    // user. A turn of more than half a notch counts in whole notches, rounded, since not every
+    // platform's notch is 120; finer ones (touchpads, high-resolution wheels) add up.
     const QPoint angle = event->angleDelta();
     const int delta = std::abs(angle.y()) >= std::abs(angle.x()) ? angle.y() : angle.x();
     int notches = 0;
