@@ -184,8 +184,9 @@ void rules(const Control &control, std::string &out)
         + ";font:" + (control.Font.bold ? "bold " : "") + number(control.Font.points * 96 / 72) + "px armdraw-tahoma;";
     if (control.kind() == ControlKind::Label) {
         const auto &label = static_cast<const Label &>(control);
+        // A wrapped caption keeps its runs of spaces, as the desktop shows the help line's.
         out += std::string("text-align:") + (label.Alignment == TextAlignment::Centre ? "center" : "left")
-            + ";white-space:" + (label.WordWrap ? "normal" : "pre") + ';';
+            + ";white-space:" + (label.WordWrap ? "pre-wrap" : "pre") + ';';
     }
     if (control.kind() == ControlKind::HScrollBar || control.kind() == ControlKind::VScrollBar) {
         out += "--f:" + thumbPlace(static_cast<const ScrollBar &>(control)) + ';';
