@@ -118,6 +118,19 @@ public:
     void focused(Control *control) { m_focus = control; }
     Control *focus() const { return m_focus; }
 
+    // A handler assigns an item's properties one by one: the page writes each item that changed,
+    // and re-arms the live region, once when the delivery is over, not once per assignment.
+    void itemChanged(const SurfaceItem &item)
+    {
+        const int index = itemIndex(item);
+        if (!m_itemDirty[index]) {
+            m_itemDirty[index] = true;
+            m_dirtyItems.push_back(&item);
+        }
+    }
+    void descriptionChanged() { m_describe = true; }
+    void flush();
+
 private:
     void attach(Control &control)
     {
@@ -131,10 +144,11 @@ private:
             for (const auto &item : surface.items()) {
                 const int itemIndex = static_cast<int>(m_items.size());
                 m_items[item.get()] = itemIndex;
+                m_itemDirty.push_back(false);
                 js_bind_item(itemIndex, item->name().c_str());
             }
             surface.setSurfacePeer(peer.get());
-            surface.descriptionChanged.connect([] { js_describe_soon(); });
+            surface.descriptionChanged.connect([this] { descriptionChanged(); });
         } else {
             control.setPeer(peer.get());
         }
@@ -149,21 +163,45 @@ private:
     std::map<const Control *, int> m_indices;
     std::map<const SurfaceItem *, int> m_items;
     std::vector<std::unique_ptr<ElementPeer>> m_peers;
+    std::vector<bool> m_itemDirty;
+    std::vector<const SurfaceItem *> m_dirtyItems;
+    bool m_describe = false;
+};
+
+void Page::flush()
+{
+    for (const SurfaceItem *item : m_dirtyItems) {
+        const int index = itemIndex(*item);
+        m_itemDirty[index] = false;
+        if (item->kind() == SurfaceItem::Kind::Line) {
+            const auto &line = static_cast<const LineItem &>(*item);
+            js_line(index, line.X1() / TwipsPerPixel, line.Y1() / TwipsPerPixel,
+                line.X2() / TwipsPerPixel, line.Y2() / TwipsPerPixel, line.BorderWidth());
+        } else {
+            const auto &shape = static_cast<const ShapeItem &>(*item);
+            js_rect(index, shape.Left() / TwipsPerPixel, shape.Top() / TwipsPerPixel);
+        }
+    }
+    m_dirtyItems.clear();
+    if (m_describe) {
+        m_describe = false;
+        js_describe_soon();
+    }
+}
+
+// Every entry from the page writes what its delivery changed as it returns.
+struct Repaint
+{
+    Repaint() = default;
+    Repaint(const Repaint &) = delete;
+    Repaint &operator=(const Repaint &) = delete;
+    ~Repaint() { page->flush(); }
 };
 
 void ElementPeer::itemChanged(const SurfaceItem &item, bool changed)
 {
-    if (!changed) {
-        return;
-    }
-    const int index = page->itemIndex(item);
-    if (item.kind() == SurfaceItem::Kind::Line) {
-        const auto &line = static_cast<const LineItem &>(item);
-        js_line(index, line.X1() / TwipsPerPixel, line.Y1() / TwipsPerPixel, line.X2() / TwipsPerPixel,
-            line.Y2() / TwipsPerPixel, line.BorderWidth());
-    } else {
-        const auto &shape = static_cast<const ShapeItem &>(item);
-        js_rect(index, shape.Left() / TwipsPerPixel, shape.Top() / TwipsPerPixel);
+    if (changed) {
+        page->itemChanged(item);
     }
 }
 
@@ -190,6 +228,7 @@ EMSCRIPTEN_KEEPALIVE char *web_key_text()
 // own action), 0 when the browser keeps it.
 EMSCRIPTEN_KEEPALIVE int web_key(int location, int modifiers)
 {
+    const Repaint repaint;
     keyText[KeyTextSize - 1] = keyText[2 * KeyTextSize - 1] = 0;
     const BrowserKey key { keyText, keyText + KeyTextSize, location, (modifiers & 1) != 0,
         (modifiers & 2) != 0, (modifiers & 4) != 0, (modifiers & 8) != 0 };
@@ -226,6 +265,7 @@ EMSCRIPTEN_KEEPALIVE void web_focused(int index)
 // A button or an option button was clicked (or pressed by assistive technology).
 EMSCRIPTEN_KEEPALIVE void web_click(int index)
 {
+    const Repaint repaint;
     Control *control = page->control(index);
     if (!control) {
         return;
@@ -241,6 +281,7 @@ EMSCRIPTEN_KEEPALIVE void web_click(int index)
 
 EMSCRIPTEN_KEEPALIVE void web_arrow(int index, int towardsMax)
 {
+    const Repaint repaint;
     if (ScrollBar *target = bar(index)) {
         page->form().deliver([=] { target->arrowClicked(towardsMax); });
     }
@@ -248,6 +289,7 @@ EMSCRIPTEN_KEEPALIVE void web_arrow(int index, int towardsMax)
 
 EMSCRIPTEN_KEEPALIVE void web_track(int index, int towardsMax)
 {
+    const Repaint repaint;
     if (ScrollBar *target = bar(index)) {
         page->form().deliver([=] { target->trackClicked(towardsMax); });
     }
@@ -256,6 +298,7 @@ EMSCRIPTEN_KEEPALIVE void web_track(int index, int towardsMax)
 // The thumb pressed (phase 0), dragged to a fraction of the way from the Min end (1), released (2).
 EMSCRIPTEN_KEEPALIVE void web_thumb(int index, int phase, double fraction)
 {
+    const Repaint repaint;
     ScrollBar *target = bar(index);
     if (!target) {
         return;
@@ -274,6 +317,7 @@ EMSCRIPTEN_KEEPALIVE void web_thumb(int index, int phase, double fraction)
 // Assistive technology set a bar's range input.
 EMSCRIPTEN_KEEPALIVE void web_set(int index, int value)
 {
+    const Repaint repaint;
     if (ScrollBar *target = bar(index)) {
         page->form().deliver([=] { target->userSetValue(value); });
     }
@@ -282,6 +326,7 @@ EMSCRIPTEN_KEEPALIVE void web_set(int index, int value)
 // The pointer at (x, y) twips in the window; buttons and shift as the classic masks.
 EMSCRIPTEN_KEEPALIVE void web_mouse(double x, double y, int buttons, int shift)
 {
+    const Repaint repaint;
     page->form().mouseMoved(static_cast<float>(x), static_cast<float>(y), buttons, shift);
 }
 
@@ -296,6 +341,7 @@ EMSCRIPTEN_KEEPALIVE const char *web_description()
 // For the end-to-end test of the fatal path: one statement that overflows, run as a handler is.
 EMSCRIPTEN_KEEPALIVE void web_test_overflow()
 {
+    const Repaint repaint;
     page->form().deliver([] { static_cast<void>(checkedAdd(INT_MAX, 1)); });
 }
 
