@@ -57,21 +57,38 @@ void frmMain::createControls()
     const ScrollBarDesign anchorDesign { 1, 1000, 10, 100, 1 };
     const auto V = ControlKind::VScrollBar;
 
-    // Arm 1's panel, tinted red.
-    fraArm1 = new Frame("fraArm1", "  Arm 1  ", this, 11160, 480, 1575, 3525);
-    tint(fraArm1, LightRed, Red, { 12, false });
-    scrRadius.add(1, scrollBar(V, "scrRadius_1", fraArm1, 315, 450, 300, 1200, lengthDesign));
-    scrWidth.add(1, scrollBar(V, "scrWidth_1", fraArm1, 900, 450, 300, 1200, widthDesign));
-    Label3 = new Label("Label3", "Length", fraArm1, 240, 1800, 525, 195);
-    Label1 = new Label("Label1", "Width", fraArm1, 890, 1800, 435, 195);
+    // The arms' panels, tinted in each arm's colour: a length and a width bar over their captions.
+    const struct
+    {
+        Frame *&frame;
+        Label *&length;
+        Label *&width;
+        const char *lengthName;
+        const char *widthName;
+        int left;
+        ClassicColour tint;
+        ClassicColour caption;
+    } panels[] = { { fraArm1, Label3, Label1, "Label3", "Label1", 11160, LightRed, Red },
+        { fraArm2, Label4, Label2, "Label4", "Label2", 12960, LightBlue, Blue } };
+    for (int index = 1; index <= 2; ++index) {
+        const auto &panel = panels[index - 1];
+        const std::string number = std::to_string(index);
+        panel.frame = new Frame("fraArm" + number, "  Arm " + number + "  ", this, panel.left, 480,
+            1575, 3525);
+        tint(panel.frame, panel.tint, panel.caption, { 12, false });
+        scrRadius.add(index,
+            scrollBar(V, "scrRadius_" + number, panel.frame, 315, 450, 300, 1200, lengthDesign));
+        scrWidth.add(index,
+            scrollBar(V, "scrWidth_" + number, panel.frame, 900, 450, 300, 1200, widthDesign));
+        panel.length = new Label(panel.lengthName, "Length", panel.frame, 240, 1800, 525, 195);
+        panel.width = new Label(panel.widthName, "Width", panel.frame, 890, 1800, 435, 195);
+        for (Label *label : { panel.length, panel.width }) {
+            tint(label, panel.tint, {}, defaultFont);
+            label->Alignment = TextAlignment::Centre;
+        }
+    }
 
-    // Arm 2's panel, tinted blue, with the mode buttons.
-    fraArm2 = new Frame("fraArm2", "  Arm 2  ", this, 12960, 480, 1575, 3525);
-    tint(fraArm2, LightBlue, Blue, { 12, false });
-    scrRadius.add(2, scrollBar(V, "scrRadius_2", fraArm2, 315, 450, 300, 1200, lengthDesign));
-    scrWidth.add(2, scrollBar(V, "scrWidth_2", fraArm2, 900, 450, 300, 1200, widthDesign));
-    Label4 = new Label("Label4", "Length", fraArm2, 240, 1800, 525, 195);
-    Label2 = new Label("Label2", "Width", fraArm2, 890, 1800, 435, 195);
+    // Arm 2's mode buttons.
     fraArm2Mode = new Frame("fraArm2Mode", "Mode", fraArm2, 240, 2400, 1095, 855);
     tint(fraArm2Mode, LightBlue, {}, defaultFont);
     optAngleAbsolute
@@ -79,14 +96,6 @@ void frmMain::createControls()
     optAngleRelative = new OptionButton("optAngleRelative", "Rigid", fraArm2Mode, 120, 480, 900, 300);
     for (OptionButton *option : { optAngleAbsolute, optAngleRelative }) {
         tint(option, LightBlue, {}, defaultFont);
-    }
-    for (Label *label : { Label1, Label3 }) {
-        tint(label, LightRed, {}, defaultFont);
-        label->Alignment = TextAlignment::Centre;
-    }
-    for (Label *label : { Label2, Label4 }) {
-        tint(label, LightBlue, {}, defaultFont);
-        label->Alignment = TextAlignment::Centre;
     }
 
     // The anchor panel: a 3 x 3 map of the surface between its two scroll bars.
