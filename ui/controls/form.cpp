@@ -114,32 +114,12 @@ Control *Form::nextTabStop(const Control *from, bool backwards)
     return stops[static_cast<size_t>((at + (backwards ? count - 1 : 1)) % count)];
 }
 
-void Form::deliver(const std::function<void()> &work)
+void Form::end(const RuntimeError &error)
 {
-    if (m_ended) {
-        return;
-    }
-    // Only the outermost delivery reports: an inner one hands the error on, so that nothing of
-    // the failed handler runs on.
-    struct Depth
-    {
-        int &depth;
-        explicit Depth(int &d)
-            : depth(++d)
-        { }
-        ~Depth() { --depth; }
-    } depth(m_depth);
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        if (m_depth > 1) {
-            throw;
-        }
-        m_ended = true;
-        std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
-        std::fflush(nullptr);
-        if (reportFatal) {
-            reportFatal(fatalMessage(error));
-        }
+    m_ended = true;
+    std::fprintf(stderr, "armdraw: run-time error %d: %s\n", error.number(), error.what());
+    std::fflush(nullptr);
+    if (reportFatal) {
+        reportFatal(fatalMessage(error));
     }
 }

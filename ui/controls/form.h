@@ -3,11 +3,10 @@
 #pragma once
 
 #include "control.h"
+#include "runtimeerror.h"
 
 #include <functional>
 #include <string>
-
-class RuntimeError;
 
 // The message box's text for a run-time error, e.g. "Run-time error '6':\n\nOverflow".
 std::string fatalMessage(const RuntimeError &error);
@@ -51,7 +50,24 @@ public:
     // Runs a piece of the logic on the toolkit's behalf. A run-time error ends it: the error is
     // written to the standard error stream, the form takes no more input, and reportFatal shows
     // the message (the desktop's box ends the process). After that nothing is delivered.
-    void deliver(const std::function<void()> &work);
+    // A template, so that no handler's call is copied to the heap on the key path.
+    template<typename Work> void deliver(Work &&work)
+    {
+        if (m_ended) {
+            return;
+        }
+        const Depth depth(m_depth);
+        try {
+            work();
+        } catch (const RuntimeError &error) {
+            // Only the outermost delivery reports: an inner one hands the error on, so that
+            // nothing of the failed handler runs on.
+            if (m_depth > 1) {
+                throw;
+            }
+            end(error);
+        }
+    }
     bool ended() const { return m_ended; }
     std::function<void(const std::string &message)> reportFatal;
 
@@ -65,4 +81,16 @@ private:
     bool m_loaded = false;
     bool m_ended = false;
     int m_depth = 0;
+
+    struct Depth
+    {
+        int &depth;
+        explicit Depth(int &d)
+            : depth(++d)
+        { }
+        ~Depth() { --depth; }
+        Depth(const Depth &) = delete;
+        Depth &operator=(const Depth &) = delete;
+    };
+    void end(const RuntimeError &error);
 };
